@@ -1,0 +1,72 @@
+// Recordset: the part of an ADO recordset that the component reads.
+//
+// A static, client-side recordset: all rows are held in memory, so
+// RecordCount is always the true number of rows. Column names compare
+// without regard to case, as ADO's do. Filter "COLUMN=VALUE" shows only the
+// matching rows; the index behind it is built once per column, so filtering
+// n rows for m different values costs O(n + m).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/object.h"
+#include "platform/variant.h"
+
+namespace lumo {
+
+class Recordset : public Object {
+ public:
+  using Row = std::vector<Variant>;
+
+  Recordset(std::vector<std::string> columns, std::vector<Row> rows);
+
+  // Rows visible through the current filter.
+  int32_t RecordCount() const;
+  // True when there is no current row (no rows, or moved past the last).
+  bool Eof() const;
+  void MoveFirst();
+  // Past the last row sets Eof without an error; at Eof it is error 3021.
+  void MoveNext();
+
+  // Fields(name).Value of the current row: 3265 for an unknown column,
+  // 3021 when there is no current row.
+  const Variant& Value(std::string_view column) const;
+
+  // Enumeration of Fields: count and Name by 0-based position.
+  int32_t FieldCount() const { return static_cast<int32_t>(columns_.size()); }
+  const std::string& FieldName(int32_t index) const;
+
+  // "COLUMN=VALUE" (blanks around both allowed, VALUE optionally in single
+  // quotes); an empty text removes the filter. Moves to the first match, or
+  // to Eof when nothing matches. Numbers compare as numbers, text without
+  // regard to case. An unknown column is 3265; any other form is error 5.
+  void SetFilter(std::string_view criteria);
+  const std::string& Filter() const { return filter_; }
+
+  void Close();
+  bool IsOpen() const { return open_; }
+
+ private:
+  int32_t ColumnIndex(std::string_view column) const;  // 3265 when unknown
+  const std::vector<size_t>& IndexedRows(int32_t column, const std::string& key);
+  void RequireOpen() const;
+
+  std::vector<std::string> columns_;
+  std::vector<Row> rows_;
+  std::vector<size_t> visible_;  // row numbers behind the current filter
+  size_t position_ = 0;          // into visible_; == size() means Eof
+  std::string filter_;
+  bool filtered_ = false;
+  bool open_ = true;
+  // Per column: canonical value text -> row numbers, built on first filter.
+  std::unordered_map<int32_t, std::unordered_map<std::string, std::vector<size_t>>> indexes_;
+};
+
+using RecordsetRef = std::shared_ptr<Recordset>;
+
+}  // namespace lumo
