@@ -1,0 +1,165 @@
+-- Demo company: a small machinery parts maker near Suzhou that buys
+-- fasteners, cable, adhesive, bearings and packaging, and sells to a few
+-- customers at home and abroad. Runs after schema.sql in the same
+-- transaction. Home currency: id 1 (RMB).
+
+-- Currencies: JPY (id 4) is kept with the operator '/': 20 yen make one yuan.
+INSERT INTO t_Currency (FCurrencyID, FNumber, FName, FOperator, FExchangeRate) VALUES
+  (1, 'RMB', '人民币', '*', 1),
+  (2, 'USD', '美元', '*', 7.1),
+  (3, 'EUR', '欧元', '*', 7.8),
+  (4, 'JPY', '日元', '/', 20),
+  (5, 'HKD', '港币', '*', 0.91);
+
+-- Switches of the purchasing and inventory module.
+INSERT INTO t_SystemProfile (FCategory, FKey, FValue, FDescription) VALUES
+  ('IC', 'PurTaxRateOption', '1', '采购税率来源：0 供应商，1 物料'),
+  ('IC', 'SaleTaxRateOption', '0', '销售税率来源：0 客户，1 物料'),
+  ('IC', 'POOrderTaxInPrice', '0', '采购订单单价含税'),
+  ('IC', 'IsUsePurPrcMgr', '1', '启用采购价格管理'),
+  ('IC', 'AlertPOMaxPrice', '1', '采购订单最高限价预警'),
+  ('IC', 'AlertHighPriceWhenCheck', '0', '审核时预警（否则保存时）'),
+  ('IC', 'SInvoiceDecimal', '2', '发票单价小数位数');
+
+INSERT INTO t_User (FUserID, FName) VALUES
+  (1, 'Administrator'),
+  (16, '张伟'),
+  (17, '李娜');
+
+-- Units in three groups: pieces (box and dozen of 12), weight, length
+-- (a roll of cable is 50 m).
+INSERT INTO t_MeasureUnit (FMeasureUnitID, FNumber, FName, FUnitGroupID, FCoefficient, FScale, FQtyDecimal) VALUES
+  (1, 'PCS', '个', 1, 1, 0, 0),
+  (2, 'BOX', '箱', 1, 12, 0, 0),
+  (3, 'DOZ', '打', 1, 12, 0, 0),
+  (4, 'KG', '千克', 2, 1, 0, 3),
+  (5, 'G', '克', 2, 0.001, 0, 0),
+  (6, 'M', '米', 3, 1, 0, 2),
+  (7, 'ROLL', '卷', 3, 50, 0, 0);
+
+INSERT INTO t_ICItemCore (FItemID, FNumber, FName, FModel, FUnitID, FPriceDecimal, FOrderPrice) VALUES
+  (1001, '01.001', '不锈钢螺栓', 'M8×30 A2-70', 1, 4, 0.35),
+  (1002, '01.002', '不锈钢六角螺母', 'M8 A2-70', 1, 4, 0.12),
+  (1003, '02.001', '铜芯软电缆', 'RVV 3×1.5mm²', 6, 2, 4.80),
+  (1004, '03.001', '环氧树脂结构胶', 'AB胶 双组分', 4, 2, 86.00),
+  (1005, '04.001', '深沟球轴承', '6204-2RS', 1, 2, 12.50),
+  (1006, '04.002', '深沟球轴承（国产）', '6204-2RS', 1, 2, 8.90),
+  (1007, '05.001', '瓦楞包装纸箱', '600×400×400', 1, 2, 6.50),
+  (1008, '01.003', '镀锌碳钢螺栓', 'M8×30 8.8级', 1, 4, 0.18);
+
+INSERT INTO t_ICItemMaterial (FItemID, FTaxRate, FSalePrice) VALUES
+  (1001, 13, 0.55),
+  (1002, 13, 0.20),
+  (1003, 13, 6.80),
+  (1004, 13, 120.00),
+  (1005, 13, 19.80),
+  (1006, 13, 13.50),
+  (1007, 9, 9.00),
+  (1008, 13, 0.30);
+
+-- Suppliers: the packaging supplier is a small taxpayer invoicing at 3 %.
+INSERT INTO t_Supplier (FItemID, FNumber, FName, FValueAddRate, FDiscount, FCurrencyID) VALUES
+  (201, 'S001', '苏州精工紧固件有限公司', 13, 2, 1),
+  (202, 'S002', '上海华通电缆有限公司', 13, 0, 1),
+  (203, 'S003', '大阪精密轴承株式会社', 13, 0, 4),
+  (204, 'S004', 'Hamburg Chemie GmbH', 13, 5, 3),
+  (205, 'S005', '宁波联合包装有限公司', 3, 0, 1);
+
+-- Customers: the export customer is zero-rated.
+INSERT INTO t_Organization (FItemID, FNumber, FName, FValueAddRate, FCurrencyID) VALUES
+  (301, 'C001', '杭州明达机械有限公司', 13, 1),
+  (302, 'C002', '宁波海欣电器有限公司', 13, 1),
+  (303, 'C003', 'Pacific Tools Inc.', 0, 2);
+
+-- Partners' item numbers.
+INSERT INTO t_ItemMapping (FEntryID, FParentID, FItemID, FNumber, FName) VALUES
+  (501, 201, 1001, 'JG-B0830', '不锈钢螺栓M8*30'),
+  (502, 201, 1002, 'JG-N08', '不锈钢螺母M8'),
+  (503, 202, 1003, 'HT-RVV3150', 'RVV3*1.5软护套线'),
+  (504, 203, 1005, 'OSB-6204DD', 'Ball bearing 6204DD'),
+  (505, 301, 1005, 'MD-ZC6204', '轴承6204'),
+  (506, 204, 1004, 'HC-EP200', 'Epoxy Adhesive EP200'),
+  (507, 201, 1008, 'JG-B0830Z', '镀锌螺栓M8*30');
+
+-- Supplier price list, with quantity breaks for the bolts, bearings and
+-- boxes, and a value-added-tax invoice price (type 2) for the bolts.
+INSERT INTO t_SupplyPrice (FSupID, FItemID, FUnitID, FCyID, FPriceType, FQuantity, FPrice, FDiscount, FDate, FUserID) VALUES
+  (201, 1001, 1, 1, 1, 0, 0.38, 0, '2024-01-02', 16),
+  (201, 1001, 1, 1, 1, 1000, 0.34, 0, '2024-01-02', 16),
+  (201, 1001, 1, 1, 1, 5000, 0.31, 2, '2024-01-02', 16),
+  (201, 1001, 1, 1, 2, 0, 0.43, 0, '2024-01-02', 16),
+  (201, 1001, 2, 1, 1, 0, 4.40, 0, '2024-01-02', 16),
+  (201, 1002, 1, 1, 1, 0, 0.13, 0, '2024-01-02', 16),
+  (201, 1008, 1, 1, 1, 0, 0.19, 0, '2024-01-02', 16),
+  (202, 1003, 6, 1, 1, 0, 4.95, 0, '2024-01-08', 17),
+  (202, 1003, 7, 1, 1, 0, 235.00, 3, '2024-01-08', 17),
+  (203, 1005, 1, 4, 1, 0, 260, 0, '2023-12-18', 17),
+  (203, 1005, 1, 4, 1, 500, 245, 0, '2023-12-18', 17),
+  (204, 1004, 4, 3, 1, 0, 10.50, 5, '2024-02-01', 16),
+  (205, 1007, 1, 1, 1, 0, 6.80, 0, '2024-02-26', 17),
+  (205, 1007, 1, 1, 1, 200, 6.20, 0, '2024-02-26', 17);
+
+-- Maximum purchase prices (home currency per base unit); the Osaka bearings
+-- have a tighter limit of their own. Bearings 1006 and boxes have none.
+INSERT INTO t_POMaxPrice (FItemID, FSupID, FPriceType, FMaxPrice, FDate, FUserID) VALUES
+  (1001, 0, -1, 0.40, '2024-01-02', 1),
+  (1002, 0, -1, 0.15, '2024-01-02', 1),
+  (1003, 0, -1, 5.00, '2024-01-02', 1),
+  (1004, 0, -1, 90.00, '2024-01-02', 1),
+  (1005, 0, -1, 14.00, '2024-01-02', 1),
+  (1005, 203, -1, 13.00, '2024-01-02', 1),
+  (1008, 0, -1, 0.22, '2024-01-02', 1);
+
+-- Purchase orders.
+--   1001: the nut samples of line 2 are free (price 0); line 3 buys
+--         galvanised bolts by the box, a unit the price list lacks.
+--   1002: the cable by the metre is above its maximum of 5.00.
+--   1003: 270 yen a bearing (13.50 yuan) is above that supplier's 13.00.
+--   1004: adhesive in euros, within its limit.
+--   1005: boxes, on a value-added-tax invoice; no maximum price.
+INSERT INTO POOrder (FInterID, FBillNo, FDate, FSupplyID, FCurrencyID, FExchangeRate, FInvStyle, FBillerID) VALUES
+  (1001, 'POORD000001', '2024-03-04', 201, 1, 1, 12510, 16),
+  (1002, 'POORD000002', '2024-03-11', 202, 1, 1, 12510, 16),
+  (1003, 'POORD000003', '2024-03-15', 203, 4, 0.05, 12510, 17),
+  (1004, 'POORD000004', '2024-03-18', 204, 3, 7.8, 12510, 17),
+  (1005, 'POORD000005', '2024-03-20', 205, 1, 1, 12511, 16);
+
+INSERT INTO POOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
+  (1001, 1, 1001, 1, 2000, 2000, 0.34, 0.34, 0.3842, 13, 0, 680.00, '2024-03-14'),
+  (1001, 2, 1002, 1, 2000, 2000, 0, 0, 0, 13, 0, 0, '2024-03-14'),
+  (1001, 3, 1008, 2, 600, 50, 0.18, 2.16, 2.4408, 13, 0, 108.00, '2024-03-14'),
+  (1002, 1, 1003, 6, 500, 500, 5.30, 5.30, 5.989, 13, 0, 2650.00, '2024-03-20'),
+  (1002, 2, 1003, 7, 200, 4, 4.80, 240.00, 271.20, 13, 3, 931.20, '2024-03-20'),
+  (1003, 1, 1005, 1, 300, 300, 270, 270, 305.10, 13, 0, 81000, '2024-04-10'),
+  (1004, 1, 1004, 4, 25, 25, 10.50, 10.50, 11.865, 13, 5, 249.38, '2024-04-01'),
+  (1005, 1, 1007, 1, 300, 300, 6.20, 6.20, 6.386, 3, 0, 1860.00, '2024-03-27');
+
+INSERT INTO t_Stock (FStockID, FNumber, FName) VALUES
+  (1, 'CK01', '原材料仓'),
+  (2, 'CK02', '五金仓'),
+  (3, 'CK03', '包材仓');
+
+INSERT INTO t_Inventory (FItemID, FStockID, FQty, FSafeQty, FAllocQty, FOnOrderQty) VALUES
+  (1001, 2, 12500, 2000, 3000, 2000),
+  (1002, 2, 8600, 2000, 1000, 0),
+  (1003, 1, 1850, 500, 600, 700),
+  (1004, 1, 42.5, 20, 10, 25),
+  (1005, 2, 180, 100, 150, 300),
+  (1006, 2, 420, 50, 0, 0),
+  (1007, 3, 950, 200, 300, 300),
+  (1008, 2, 30000, 5000, 0, 600);
+
+INSERT INTO t_ItemReplace (FItemID, FReplaceItemID, FRate, FPriority, FNote) VALUES
+  (1005, 1006, 1, 1, '国产替代，需经质检确认'),
+  (1006, 1005, 1, 1, ''),
+  (1001, 1008, 1, 1, '仅限非腐蚀环境');
+
+INSERT INTO t_TradeHistory (FTranType, FCompanyID, FItemID, FDate, FBillNo, FUnitID, FCurrencyID, FExchangeRate, FQty, FPrice, FTaxPrice, FDiscountRate) VALUES
+  (1, 201, 1001, '2023-11-02', 'POORD230112', 1, 1, 1, 5000, 0.33, 0.3729, 0),
+  (1, 201, 1001, '2024-01-15', 'POORD240007', 1, 1, 1, 3000, 0.35, 0.3955, 0),
+  (1, 202, 1003, '2023-12-05', 'POORD230140', 6, 1, 1, 1000, 4.90, 5.537, 0),
+  (1, 203, 1005, '2023-10-20', 'POORD230098', 1, 4, 0.048, 500, 250, 282.50, 0),
+  (1, 204, 1004, '2024-02-01', 'POORD240021', 4, 3, 7.75, 40, 10.80, 12.204, 5),
+  (2, 301, 1005, '2024-01-10', 'SEORD240003', 1, 1, 1, 200, 19.50, 22.035, 0),
+  (2, 302, 1003, '2024-02-20', 'SEORD240015', 6, 1, 1, 800, 6.60, 7.458, 2),
+  (2, 303, 1001, '2024-02-28', 'SEORD240019', 1, 2, 7.1, 10000, 0.075, 0.075, 0);
