@@ -1,0 +1,56 @@
+// TevSer_GetExchangeRate: the exchange rate of one currency, in the form a
+// bill multiplies by ("P_ExchangeRate"); a rate stored with the operator "/"
+// is inverted.
+#include <cstdint>
+#include <string>
+
+#include "core/cls_action_ic.h"
+#include "core/deref.h"
+#include "core/query.h"
+#include "core/trace.h"
+#include "platform/error.h"
+#include "platform/vb.h"
+
+namespace lumo {
+
+ActionResult clsActionIC::TevSer_GetExchangeRate(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+  const int32_t trace =
+      TraceBegin("LumoClassActionIC.clsActionIC.TevSer_GetExchangeRate 获取币别的汇率");
+  try {
+    const std::string sPropString = vb::CStr(Deref(dctPara).GetValue("PropString", ""));
+    if (vb::Trim(sPropString).empty()) Raise(-1, "PropString", "Propstring is empty!");
+
+    int32_t lCurrencyID = 0;
+    if (dctPara->Lookup("P_CurrencyID")) {
+      // The leading number of the value's text, so "12abc" is 12 and "x" is 0.
+      lCurrencyID = vb::RoundToLong(vb::Val(dctPara->GetValue("P_CurrencyID", 0)));
+    }
+
+    if (lCurrencyID != 0) {
+      std::string sOperator;
+      double dRate = 0;
+      if (const RecordsetRef rs = GetRecordset(
+              sPropString, "SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID=" +
+                               std::to_string(lCurrencyID))) {
+        if (rs->RecordCount() > 0) {
+          sOperator = vb::CStr(NullToDefault(rs->Value("FOperator"), ""));
+          dRate = vb::CDbl(NullToDefault(rs->Value("FExchangeRate"), 0));
+        }
+        rs->Close();
+      }
+
+      if (!sOperator.empty() && dRate != 0) {
+        if (sOperator == "/") dRate = 1 / dRate;
+        if (!dctReturn) dctReturn = NewDictionary();
+        dctReturn->SetValue("P_ExchangeRate", dRate);
+      }
+    }
+
+    TraceEnd(trace, 0);
+    return 0;
+  } catch (...) {
+    RaiseWithSourcePrefix(CurrentException(), "TevSer_GetExchangeRate:");
+  }
+}
+
+}  // namespace lumo

@@ -1,0 +1,67 @@
+// Actions whose handlers are not built yet. Each raises an error with its
+// own name as source, so DoAction reports the action as failed (result 0).
+// A handler moves to its own file when it is built.
+#include <string>
+
+#include "core/cls_action_ic.h"
+#include "platform/error.h"
+
+namespace lumo {
+
+namespace {
+
+[[noreturn]] void RaiseNotImplemented(std::string handler) {
+  Raise(vberr::kInvalidCall, std::move(handler), "not implemented");
+}
+
+}  // namespace
+
+ActionResult clsActionIC::PriceQueryPO(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("PriceQueryPO");
+}
+
+ActionResult clsActionIC::GetSupplyInfo(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("GetSupplyInfo");
+}
+
+ActionResult clsActionIC::HistoryPriceQry(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("HistoryPriceQry");
+}
+
+ActionResult clsActionIC::ViewStockStatus(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("ViewStockStatus");
+}
+
+ActionResult clsActionIC::ViewItemReplace(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("ViewItemReplace");
+}
+
+ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_POPriceAlert");
+}
+
+ActionResult clsActionIC::TevSer_GetMapNumber(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_GetMapNumber");
+}
+
+ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_SynMapAndItem");
+}
+
+ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_GetTaxRate");
+}
+
+ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_CurrencyCal");
+}
+
+ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_UpdateItemPrice");
+}
+
+ActionResult clsActionIC::TevSer_UpdatePOPrice(DictionaryRef, DictionaryRef&) {
+  RaiseNotImplemented("TevSer_UpdatePOPrice");
+}
+
+}  // namespace lumo

@@ -1,0 +1,54 @@
+// clsActionIC: the component's one public class. The host calls DoAction
+// from its bill forms with an action name; the action's handler reads
+// dctPara and writes its results into dctReturn.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "host/collections/dictionary.h"
+
+namespace lumo {
+
+// The result of an action and of DoAction; 0 is the normal result.
+using ActionResult = int32_t;
+
+class clsActionIC {
+ public:
+  // Runs the action whose name equals sFunction without regard to letter
+  // case (blanks count: " TevSer_GetTaxRate" matches nothing). Returns the
+  // handler's result; 0 when no action matched or the action raised an
+  // error, which never reaches the caller. A handler may replace a null
+  // dctReturn by a new Dictionary, which the caller then holds. sParaments
+  // is part of the host's signature and is not read.
+  ActionResult DoAction(const std::string& sFunction, const std::string& sParaments,
+                        DictionaryRef dctPara, DictionaryRef& dctReturn);
+
+ private:
+  using Handler = ActionResult (clsActionIC::*)(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  struct Action {
+    std::string_view name;
+    Handler handler;
+  };
+  // In the order the names are tested; the first match wins.
+  static const std::array<Action, 13> kActions;
+
+  // The handlers, one file each in actions/, in dispatch order.
+  ActionResult PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult GetSupplyInfo(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult HistoryPriceQry(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult ViewStockStatus(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult ViewItemReplace(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_GetMapNumber(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_SynMapAndItem(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_GetTaxRate(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_CurrencyCal(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_GetExchangeRate(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_UpdateItemPrice(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_UpdatePOPrice(DictionaryRef dctPara, DictionaryRef& dctReturn);
+};
+
+}  // namespace lumo

@@ -1,0 +1,54 @@
+#include "core/props.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/hostapi/share_props.h"
+#include "platform/object.h"
+#include "platform/vb.h"
+
+namespace lumo {
+
+namespace {
+// Kept: positions in the property string were 16-bit, so a key that begins
+// past this position has always counted as absent.
+constexpr size_t kLastKeyPosition = 32767;
+}  // namespace
+
+Variant GetShareProps(const std::string& name) {
+  int32_t processId = static_cast<int32_t>(getpid());
+  std::string propertyName = name;
+  const auto shareProps = CreateObjectAs<IShareProps>(kSharePropsProgId);
+  return shareProps->GetProperty(processId, propertyName);
+}
+
+std::string GetPropsString() { return vb::CStr(GetShareProps("PropsString")); }
+
+std::string GetPropValue(const std::string& key) {
+  try {
+    return FindPropValue(GetPropsString(), key);
+  } catch (...) {
+    return {};  // an unreadable property string holds no keys
+  }
+}
+
+std::string FindPropValue(std::string_view props, std::string_view key) {
+  const std::string text = vb::UCase(props);
+  const std::string wanted = vb::UCase(key) + "=";
+  for (size_t pairStart = 0; pairStart < text.size();) {
+    const size_t pairEnd = std::min(text.find(';', pairStart), text.size());
+    const size_t keyStart = text.find_first_not_of(' ', pairStart);
+    const size_t valueStart = keyStart + wanted.size();
+    if (keyStart < pairEnd && valueStart <= pairEnd &&
+        text.compare(keyStart, wanted.size(), wanted) == 0) {
+      if (keyStart >= kLastKeyPosition) return {};
+      return text.substr(valueStart, pairEnd - valueStart);
+    }
+    pairStart = pairEnd + 1;
+  }
+  return {};
+}
+
+}  // namespace lumo

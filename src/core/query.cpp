@@ -1,0 +1,40 @@
+#include "core/query.h"
+
+#include "platform/hostapi/class_info.h"
+#include "platform/object.h"
+#include "platform/vb.h"
+
+namespace lumo {
+
+Variant NullToDefault(const Variant& value, const Variant& defaultValue) {
+  return value.IsNull() ? defaultValue : value;
+}
+
+RecordsetRef GetRecordset(const std::string& propString, const std::string& sql) {
+  if (vb::Trim(sql).empty()) return nullptr;
+  // A new component per call, released right after it, as the host expects.
+  const auto classInfo = CreateObjectAs<IClassInfo>(kClassInfoProgId);
+  return classInfo->GetData(propString, sql);
+}
+
+std::string GetSystemProfile(const std::string& propString, const std::string& category,
+                             const std::string& key) {
+  // Quotes are doubled so that no category or key can change the statement.
+  const std::string sql = "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory='" +
+                          EscapeSqlQuotes(category) + "' AND FKey='" + EscapeSqlQuotes(key) + "'";
+  const RecordsetRef profile = GetRecordset(propString, sql);
+  if (!profile || profile->RecordCount() <= 0) return {};
+  return vb::CStr(NullToDefault(profile->Value("FValue"), ""));
+}
+
+std::string EscapeSqlQuotes(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    escaped += c;
+    if (c == '\'') escaped += '\'';
+  }
+  return escaped;
+}
+
+}  // namespace lumo

@@ -1,0 +1,30 @@
+// Query helpers shared by the actions: database NULLs, one SELECT through
+// the host's data-access component, and one value of the system profile.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/recordset.h"
+#include "platform/variant.h"
+
+namespace lumo {
+
+// The default when value is the database NULL, else value unchanged (Empty,
+// "" and 0 are kept as they are).
+Variant NullToDefault(const Variant& value, const Variant& defaultValue);
+
+// Runs sql through a new "LumoMClass.ClassInfo" and returns its recordset,
+// open. A blank sql gives nullptr and creates nothing. Errors go to the
+// caller.
+RecordsetRef GetRecordset(const std::string& propString, const std::string& sql);
+
+// The FValue of t_SystemProfile for category and key, or "" when there is
+// no such row or the value is NULL. Errors go to the caller.
+std::string GetSystemProfile(const std::string& propString, const std::string& category,
+                             const std::string& key);
+
+// text with every single quote doubled, for use inside a '...' SQL literal.
+std::string EscapeSqlQuotes(std::string_view text);
+
+}  // namespace lumo

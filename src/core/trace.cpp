@@ -1,0 +1,78 @@
+#include "core/trace.h"
+
+#include <memory>
+
+#include "platform/error.h"
+#include "platform/hostapi/trace_log.h"
+#include "platform/object.h"
+#include "platform/vb.h"
+
+namespace lumo {
+
+namespace {
+
+struct TraceState {
+  std::shared_ptr<ITraceLog> log;
+  bool logCreated = false;  // creation is tried once per thread, even when it failed
+  ErrorInfo savedError;
+};
+
+thread_local TraceState state;
+
+}  // namespace
+
+int32_t TraceBegin(const std::string& source) {
+  try {
+    if (!state.logCreated) {
+      InitTraceLog();
+      state.logCreated = true;
+    }
+    return IsTraceEnabled() ? vb::CLng(state.log->LogStart(source)) : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+void TraceEnd(int32_t handle, int32_t flag) {
+  SaveErrState();
+  Err().Clear();
+  try {
+    if (IsTraceEnabled()) state.log->LogEnd(handle, flag);
+  } catch (...) {
+    // A failing log must not fail the action it traces.
+  }
+  RestoreErrState();
+}
+
+void InitTraceLog() {
+  if (state.log) return;
+  try {
+    state.log = CreateObjectAs<ITraceLog>(kTraceLogProgId);
+  } catch (...) {
+    // Without a log, tracing stays off on this thread.
+  }
+}
+
+bool IsTraceEnabled() {
+  if (!state.log) return false;
+  // Anything but True (all bits set) has a non-zero complement.
+  if (~vb::CLng(state.log->IsEnabled()) != 0) {
+    state.log.reset();
+    return false;
+  }
+  return true;
+}
+
+void SaveErrState() {
+  if (Err().number == 0) {
+    state.savedError.number = 0;
+  } else {
+    state.savedError = Err();
+  }
+}
+
+void RestoreErrState() {
+  if (state.savedError.number != 0) Err() = state.savedError;
+}
+
+}  // namespace lumo
