@@ -19,6 +19,7 @@ namespace lumo {
 namespace vberr {
 inline constexpr int32_t kInvalidCall = 5;
 inline constexpr int32_t kOverflow = 6;
+inline constexpr int32_t kOutOfMemory = 7;
 inline constexpr int32_t kSubscript = 9;
 inline constexpr int32_t kDivisionByZero = 11;
 inline constexpr int32_t kTypeMismatch = 13;
@@ -29,6 +30,7 @@ inline constexpr int32_t kNoSuchMember = 438;
 inline constexpr int32_t kAutomationError = 440;
 inline constexpr int32_t kNoCurrentRecord = 3021;
 inline constexpr int32_t kItemNotFound = 3265;
+inline constexpr int32_t kObjectClosed = 3704;
 }  // namespace vberr
 
 struct ErrorInfo {

@@ -55,11 +55,14 @@ class Recordset : public Object {
   int32_t ColumnIndex(std::string_view column) const;  // 3265 when unknown
   const std::vector<size_t>& IndexedRows(int32_t column, const std::string& key);
   void RequireOpen() const;
+  size_t VisibleCount() const;
 
   std::vector<std::string> columns_;
+  // ASCII upper-case column name -> its first column (names may repeat).
+  std::unordered_map<std::string, int32_t> columnsByName_;
   std::vector<Row> rows_;
   std::vector<size_t> visible_;  // row numbers behind the current filter
-  size_t position_ = 0;          // into visible_; == size() means Eof
+  size_t position_ = 0;          // visible row (or row when unfiltered); == count means Eof
   std::string filter_;
   bool filtered_ = false;
   bool open_ = true;

@@ -1,0 +1,203 @@
+// Recordset: rows held in memory, a cursor over the rows the filter shows.
+//
+// Without a filter the cursor walks rows_ directly; with one it walks
+// visible_, the row numbers that match. Each column gets an index on its
+// first filter: the canonical key of every cell -> the rows holding it, so
+// a filter costs one hash look-up plus the copy of its matches.
+#include "platform/recordset.h"
+
+#include <charconv>
+#include <optional>
+#include <utility>
+
+#include "platform/error.h"
+#include "platform/vb.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view TrimBlanks(std::string_view text) {
+  size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  size_t last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+std::string NumberKey(double value) {
+  if (value == 0) value = 0;  // -0 and 0 are the same value
+  char text[32];
+  auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return "#" + std::string(text, end);
+}
+
+// The one rule by which a filter value meets a cell: two values match
+// exactly when their keys are equal. Numbers and numeric text compare as
+// numbers ("5", " 5.0" and Long 5 are one key); any other text compares
+// without regard to ASCII case. Null, objects and arrays never match.
+std::optional<std::string> FilterKey(const Variant& value) {
+  switch (value.kind()) {
+    case Variant::Kind::Integer: return NumberKey(value.AsInteger());
+    case Variant::Kind::Long: return NumberKey(value.AsLong());
+    case Variant::Kind::Double: return NumberKey(value.AsDouble());
+    case Variant::Kind::Empty: return "$";
+    case Variant::Kind::Boolean: return value.AsBool() ? "$TRUE" : "$FALSE";
+    case Variant::Kind::String:
+      if (auto number = vb::ParseNumericText(value.AsString())) return NumberKey(*number);
+      return "$" + vb::UCase(value.AsString());
+    case Variant::Kind::Null:
+    case Variant::Kind::Object:
+    case Variant::Kind::Array: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+[[noreturn]] void RaiseBadFilter(std::string_view criteria) {
+  Raise(vberr::kInvalidCall, "Recordset.Filter",
+        "Filter must read COLUMN=VALUE: \"" + std::string(criteria) + "\"");
+}
+
+struct Criterion {
+  std::string column;
+  std::string value;
+};
+
+// "COLUMN=VALUE"; a quoted VALUE may hold blanks and doubled quotes ('').
+Criterion ParseCriterion(std::string_view criteria) {
+  size_t equals = criteria.find('=');
+  if (equals == std::string_view::npos) RaiseBadFilter(criteria);
+  std::string_view column = TrimBlanks(criteria.substr(0, equals));
+  std::string_view value = TrimBlanks(criteria.substr(equals + 1));
+  // Other operators and combined criteria are not supported: refuse them
+  // rather than read them as a column name or a value that matches nothing.
+  if (column.empty() || column.find_first_of("<>!'") != std::string_view::npos) {
+    RaiseBadFilter(criteria);
+  }
+  if (value.empty() || value.front() != '\'') {
+    if (value.find_first_of(" \t'") != std::string_view::npos) RaiseBadFilter(criteria);
+    return {std::string(column), std::string(value)};
+  }
+  std::string text;
+  size_t i = 1;
+  for (;; ++i) {
+    if (i >= value.size()) RaiseBadFilter(criteria);  // no closing quote
+    if (value[i] != '\'') {
+      text += value[i];
+    } else if (i + 1 < value.size() && value[i + 1] == '\'') {
+      text += '\'';
+      ++i;
+    } else {
+      break;
+    }
+  }
+  if (i + 1 != value.size()) RaiseBadFilter(criteria);  // text after the closing quote
+  return {std::string(column), std::move(text)};
+}
+
+}  // namespace
+
+Recordset::Recordset(std::vector<std::string> columns, std::vector<Row> rows)
+    : columns_(std::move(columns)), rows_(std::move(rows)) {
+  for (const Row& row : rows_) {
+    if (row.size() != columns_.size()) {
+      Raise(vberr::kInvalidCall, "Recordset", "Every row needs one value per column");
+    }
+  }
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    columnsByName_.try_emplace(vb::UCase(columns_[i]), static_cast<int32_t>(i));
+  }
+}
+
+void Recordset::RequireOpen() const {
+  if (!open_) Raise(vberr::kObjectClosed, "Recordset");
+}
+
+size_t Recordset::VisibleCount() const { return filtered_ ? visible_.size() : rows_.size(); }
+
+int32_t Recordset::RecordCount() const {
+  RequireOpen();
+  return static_cast<int32_t>(VisibleCount());
+}
+
+bool Recordset::Eof() const {
+  RequireOpen();
+  return position_ >= VisibleCount();
+}
+
+// Kept harmless on an empty recordset: callers move first and then test Eof.
+void Recordset::MoveFirst() {
+  RequireOpen();
+  position_ = 0;
+}
+
+void Recordset::MoveNext() {
+  if (Eof()) Raise(vberr::kNoCurrentRecord, "Recordset");
+  ++position_;
+}
+
+int32_t Recordset::ColumnIndex(std::string_view column) const {
+  auto found = columnsByName_.find(vb::UCase(column));
+  if (found == columnsByName_.end()) {
+    Raise(vberr::kItemNotFound, "Recordset",
+          StandardDescription(vberr::kItemNotFound) + " (\"" + std::string(column) + "\")");
+  }
+  return found->second;
+}
+
+const Variant& Recordset::Value(std::string_view column) const {
+  RequireOpen();
+  int32_t index = ColumnIndex(column);
+  if (Eof()) Raise(vberr::kNoCurrentRecord, "Recordset");
+  size_t row = filtered_ ? visible_[position_] : position_;
+  return rows_[row][static_cast<size_t>(index)];
+}
+
+const std::string& Recordset::FieldName(int32_t index) const {
+  RequireOpen();
+  if (index < 0 || index >= FieldCount()) Raise(vberr::kItemNotFound, "Recordset");
+  return columns_[static_cast<size_t>(index)];
+}
+
+const std::vector<size_t>& Recordset::IndexedRows(int32_t column, const std::string& key) {
+  static const std::vector<size_t> kNone;
+  auto [index, isNew] = indexes_.try_emplace(column);
+  if (isNew) {
+    for (size_t row = 0; row < rows_.size(); ++row) {
+      if (auto cellKey = FilterKey(rows_[row][static_cast<size_t>(column)])) {
+        index->second[*cellKey].push_back(row);
+      }
+    }
+  }
+  auto found = index->second.find(key);
+  return found == index->second.end() ? kNone : found->second;
+}
+
+void Recordset::SetFilter(std::string_view criteria) {
+  RequireOpen();
+  if (TrimBlanks(criteria).empty()) {
+    filter_.clear();
+    filtered_ = false;
+    visible_.clear();
+  } else {
+    Criterion criterion = ParseCriterion(criteria);
+    int32_t column = ColumnIndex(criterion.column);
+    // A text value always has a key; the fallback only keeps the compiler sure.
+    std::string key = FilterKey(Variant(criterion.value)).value_or(std::string());
+    visible_ = IndexedRows(column, key);
+    filter_ = std::string(criteria);
+    filtered_ = true;
+  }
+  position_ = 0;
+}
+
+void Recordset::Close() {
+  RequireOpen();
+  open_ = false;
+  rows_ = {};
+  visible_ = {};
+  indexes_ = {};
+}
+
+}  // namespace lumo

@@ -1,0 +1,86 @@
+#include "platform/recordset.h"
+
+#include "support/vb_testing.h"
+
+namespace lumo {
+namespace {
+
+Recordset Items() {
+  return Recordset({"FItemID", "FName", "FTaxRate"}, {{int32_t{5}, "Bolt", 17.0},
+                                                      {5.0, "bolt", 13.0},
+                                                      {"5", "Nut's cap", Variant::Null()},
+                                                      {int32_t{7}, "Washer", 0.0},
+                                                      {Variant::Null(), "", 6.0}});
+}
+
+std::vector<std::string> Names(Recordset& recordset) {
+  std::vector<std::string> names;
+  for (; !recordset.Eof(); recordset.MoveNext()) names.push_back(recordset.Value("FName").AsString());
+  return names;
+}
+
+TEST(Recordsets, NavigationStopsAtEofAndNeedsACurrentRow) {
+  Recordset empty({"FItemID"}, {});
+  EXPECT_TRUE(empty.Eof());
+  EXPECT_VB_ERROR(empty.Value("FItemID"), 3021);
+
+  Recordset items = Items();
+  EXPECT_EQ(items.Value("fitemid"), Variant(int32_t{5}));
+  EXPECT_VB_ERROR(items.Value("FPrice"), 3265);
+  EXPECT_EQ(Names(items), (std::vector<std::string>{"Bolt", "bolt", "Nut's cap", "Washer", ""}));
+  EXPECT_VB_ERROR(items.MoveNext(), 3021);
+  items.MoveFirst();
+  EXPECT_EQ(items.Value("FNAME"), Variant("Bolt"));
+  ASSERT_EQ(items.FieldCount(), 3);
+  EXPECT_EQ(items.FieldName(2), "FTaxRate");
+  EXPECT_VB_ERROR(Recordset({"A", "B"}, {{int32_t{1}}}), 5);
+}
+
+TEST(Recordsets, FilterShowsTheMatchingRowsFromTheFirst) {
+  static const struct {
+    const char* criteria;
+    std::vector<std::string> names;
+  } kCases[] = {
+      {"FItemID=5", {"Bolt", "bolt", "Nut's cap"}},  // Long 5, Double 5.0 and "5"
+      {" FItemID = '5.0' ", {"Bolt", "bolt", "Nut's cap"}},
+      {"FItemID=8", {}},
+      {"FName=BOLT", {"Bolt", "bolt"}},
+      {"FName='nut''s CAP'", {"Nut's cap"}},
+      {"FName=''", {""}},
+      {"FTaxRate=abc", {}},  // a number never equals non-numeric text
+      {"FTaxRate=6", {""}},  // and Null equals nothing
+      {"", {"Bolt", "bolt", "Nut's cap", "Washer", ""}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.criteria);
+    Recordset items = Items();
+    items.SetFilter("FItemID=7");  // each filter replaces the one before
+    items.MoveNext();
+    items.SetFilter(c.criteria);
+    EXPECT_EQ(items.RecordCount(), static_cast<int32_t>(c.names.size()));
+    EXPECT_EQ(Names(items), c.names);
+  }
+}
+
+TEST(Recordsets, MalformedFilterIsRefused) {
+  for (const char* criteria : {"FItemID", "=5", "FItemID>=5", "FItemID=5 OR FItemID=7",
+                               "FName='Bolt", "FName='Bolt'x", "FName=O'Brien"}) {
+    SCOPED_TRACE(criteria);
+    Recordset items = Items();
+    EXPECT_VB_ERROR(items.SetFilter(criteria), 5);
+  }
+  Recordset items = Items();
+  EXPECT_VB_ERROR(items.SetFilter("FPrice=5"), 3265);
+}
+
+TEST(Recordsets, ClosedRecordsetRefusesEveryAccess) {
+  Recordset items = Items();
+  items.Close();
+  EXPECT_VB_ERROR(items.RecordCount(), 3704);
+  EXPECT_VB_ERROR(items.Value("FName"), 3704);
+  EXPECT_VB_ERROR(items.SetFilter("FItemID=5"), 3704);
+  EXPECT_VB_ERROR(items.Close(), 3704);
+}
+
+}  // namespace
+}  // namespace lumo
