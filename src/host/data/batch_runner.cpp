@@ -1,0 +1,66 @@
+#include "host/data/batch_runner.h"
+
+#include <fmt/format.h>
+
+#include <cctype>
+
+#include "host/data/data_error.h"
+#include "host/data/sql_tokens.h"
+
+namespace lumo::data {
+namespace {
+
+struct StepRunner {
+  SqlSession& session;
+  std::optional<QueryResult> last;
+
+  void operator()(const SqlStatement& statement) { Keep(session.Run(statement.text, {})); }
+
+  void operator()(const ProcedureCall& call) {
+    const SqlValue name = call.name;
+    std::optional<QueryResult> found = session.Run(std::string(kProcedureQuery), {&name, 1});
+    if (!found || found->rows.empty()) RaiseInvalidRequest(fmt::format("Unknown stored procedure {} in: {}", call.name, call.text));
+    const Recordset::Row& row = found->rows.front();
+    if (!row[0].IsString() || !row[1].IsString()) {
+      RaiseInvalidRequest(fmt::format("Stored procedure {} has no parameter list or body", call.name));
+    }
+    for (const BoundStatement& statement : BindProcedure(call, row[0].AsString(), row[1].AsString())) {
+      Keep(session.Run(statement.sql, statement.arguments));
+    }
+  }
+
+  void Keep(std::optional<QueryResult> result) {
+    if (result) last = std::move(result);
+  }
+};
+
+bool IsSingleQuery(const std::vector<SqliteStep>& steps) {
+  if (steps.size() != 1) return false;
+  const auto* statement = std::get_if<SqlStatement>(&steps.front());
+  if (statement == nullptr) return false;
+  const std::string_view text = statement->text;
+  return text.size() > 6 && EqualsIgnoringCase(text.substr(0, 6), "SELECT") &&
+         std::isspace(static_cast<unsigned char>(text[6]));
+}
+
+}  // namespace
+
+RecordsetRef RunBatch(SqlSession& session, const std::vector<SqliteStep>& steps) {
+  StepRunner runner{session, std::nullopt};
+  if (IsSingleQuery(steps)) {
+    runner(std::get<SqlStatement>(steps.front()));
+  } else {
+    session.Begin();
+    try {
+      for (const SqliteStep& step : steps) std::visit(runner, step);
+      session.Commit();
+    } catch (...) {
+      session.Rollback();
+      throw;
+    }
+  }
+  if (!runner.last) return nullptr;
+  return std::make_shared<Recordset>(std::move(runner.last->columns), std::move(runner.last->rows));
+}
+
+}  // namespace lumo::data

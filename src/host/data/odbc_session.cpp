@@ -1,0 +1,188 @@
+#include "host/data/odbc_session.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace lumo::data {
+namespace {
+
+SQLHANDLE AsHandle(SQLINTEGER value) { return reinterpret_cast<SQLHANDLE>(static_cast<intptr_t>(value)); }
+
+bool IsWholeNumberType(SQLSMALLINT type) {
+  return type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_TINYINT || type == SQL_BIGINT ||
+         type == SQL_BIT;
+}
+
+bool IsRealType(SQLSMALLINT type) {
+  return type == SQL_REAL || type == SQL_FLOAT || type == SQL_DOUBLE || type == SQL_DECIMAL ||
+         type == SQL_NUMERIC;
+}
+
+// The values bound to a statement's "?" markers; they must stay in place
+// until the statement has run.
+class BoundValues {
+ public:
+  BoundValues(const OdbcHandle& statement, std::span<const SqlValue> values)
+      : values_(values.begin(), values.end()), lengths_(values.size()) {
+    for (size_t i = 0; i < values_.size(); ++i) {
+      const auto number = static_cast<SQLUSMALLINT>(i + 1);
+      SQLRETURN rc = SQL_SUCCESS;
+      SqlValue& value = values_[i];
+      SQLLEN& length = lengths_[i];
+      if (auto* whole = std::get_if<int64_t>(&value)) {
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0, whole,
+                              0, nullptr);
+      } else if (auto* real = std::get_if<double>(&value)) {
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, real, 0,
+                              nullptr);
+      } else if (auto* text = std::get_if<std::string>(&value)) {
+        length = static_cast<SQLLEN>(text->size());
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                              text->empty() ? 1 : text->size(), 0, text->data(), length, &length);
+      } else {
+        length = SQL_NULL_DATA;
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0, nullptr,
+                              0, &length);
+      }
+      CheckOdbc(rc, statement, "SQLBindParameter");
+    }
+  }
+
+ private:
+  std::vector<SqlValue> values_;
+  std::vector<SQLLEN> lengths_;
+};
+
+std::string ReadText(const OdbcHandle& statement, SQLUSMALLINT column, bool& isNull) {
+  std::string text;
+  std::array<char, 512> chunk{};
+  while (true) {
+    SQLLEN length = 0;
+    const SQLRETURN rc = SQLGetData(statement.get(), column, SQL_C_CHAR, chunk.data(),
+                                    static_cast<SQLLEN>(chunk.size()), &length);
+    if (rc == SQL_NO_DATA) break;
+    CheckOdbc(rc, statement, "SQLGetData");
+    if (length == SQL_NULL_DATA) {
+      isNull = true;
+      break;
+    }
+    const bool truncated = length == SQL_NO_TOTAL || length >= static_cast<SQLLEN>(chunk.size());
+    text.append(chunk.data(), truncated ? chunk.size() - 1 : static_cast<size_t>(length));
+    if (!truncated) break;
+  }
+  return text;
+}
+
+Variant ReadValue(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT type) {
+  SQLLEN indicator = 0;
+  if (IsWholeNumberType(type)) {
+    int64_t value = 0;
+    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_SBIGINT, &value, 0, &indicator), statement, "SQLGetData");
+    return indicator == SQL_NULL_DATA ? Variant::Null() : WholeNumberValue(value);
+  }
+  if (IsRealType(type)) {
+    double value = 0;
+    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_DOUBLE, &value, 0, &indicator), statement, "SQLGetData");
+    return indicator == SQL_NULL_DATA ? Variant::Null() : Variant(value);
+  }
+  bool isNull = false;
+  std::string text = ReadText(statement, column, isNull);
+  return isNull ? Variant::Null() : Variant(std::move(text));
+}
+
+QueryResult ReadRows(const OdbcHandle& statement, SQLSMALLINT columns, std::string_view sql) {
+  QueryResult result;
+  std::vector<SQLSMALLINT> types;
+  for (SQLUSMALLINT c = 1; c <= columns; ++c) {
+    std::array<SQLCHAR, 256> name{};
+    SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+    SQLULEN size = 0;
+    CheckOdbc(SQLDescribeCol(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()), &nameLength,
+                             &type, &size, &digits, &nullable),
+              statement, sql);
+    result.columns.emplace_back(reinterpret_cast<const char*>(name.data()));
+    types.push_back(type);
+  }
+  SQLRETURN rc;
+  while ((rc = SQLFetch(statement.get())) != SQL_NO_DATA) {
+    CheckOdbc(rc, statement, sql);
+    Recordset::Row row;
+    for (SQLUSMALLINT c = 1; c <= columns; ++c) row.push_back(ReadValue(statement, c, types[c - 1]));
+    result.rows.push_back(std::move(row));
+  }
+  return result;
+}
+
+// The environment, declared to speak ODBC 3 before any connection is made.
+const OdbcHandle& AsOdbc3(const OdbcHandle& environment) {
+  CheckOdbc(SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION, AsHandle(SQL_OV_ODBC3), 0), environment,
+            "SQLSetEnvAttr(SQL_ATTR_ODBC_VERSION)");
+  return environment;
+}
+
+}  // namespace
+
+OdbcSession::OdbcSession(const std::string& connectionString)
+    : environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE),
+      connection_(SQL_HANDLE_DBC, AsOdbc3(environment_).get()) {
+  std::vector<SQLCHAR> text(connectionString.begin(), connectionString.end());
+  text.push_back('\0');
+  SQLSMALLINT outLength = 0;
+  CheckOdbc(SQLDriverConnect(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0, &outLength,
+                             SQL_DRIVER_NOPROMPT),
+            connection_, "connect");
+  std::array<SQLCHAR, 128> name{};
+  SQLSMALLINT nameLength = 0;
+  if (SQL_SUCCEEDED(SQLGetInfo(connection_.get(), SQL_DBMS_NAME, name.data(), static_cast<SQLSMALLINT>(name.size()),
+                               &nameLength))) {
+    dbmsName_ = reinterpret_cast<const char*>(name.data());
+  }
+}
+
+OdbcSession::~OdbcSession() { SQLDisconnect(connection_.get()); }
+
+void OdbcSession::Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
+  if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA && Diagnose(handle).state.starts_with("08")) usable_ = false;
+  CheckOdbc(rc, handle, statement);
+}
+
+void OdbcSession::SetAutocommit(bool on) {
+  Check(SQLSetConnectAttr(connection_.get(), SQL_ATTR_AUTOCOMMIT,
+                          AsHandle(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF), 0),
+        connection_, "SQLSetConnectAttr(SQL_ATTR_AUTOCOMMIT)");
+}
+
+void OdbcSession::Begin() { SetAutocommit(false); }
+
+void OdbcSession::Commit() {
+  Check(SQLEndTran(SQL_HANDLE_DBC, connection_.get(), SQL_COMMIT), connection_, "COMMIT");
+  SetAutocommit(true);
+}
+
+void OdbcSession::Rollback() noexcept {
+  // Best effort: the error that caused the rollback is the one to report.
+  SQLEndTran(SQL_HANDLE_DBC, connection_.get(), SQL_ROLLBACK);
+  SQLSetConnectAttr(connection_.get(), SQL_ATTR_AUTOCOMMIT, AsHandle(SQL_AUTOCOMMIT_ON), 0);
+}
+
+std::optional<QueryResult> OdbcSession::Run(const std::string& sql, std::span<const SqlValue> arguments) {
+  OdbcHandle statement(SQL_HANDLE_STMT, connection_.get());
+  BoundValues bound(statement, arguments);
+  std::vector<SQLCHAR> text(sql.begin(), sql.end());
+  text.push_back('\0');
+  Check(SQLExecDirect(statement.get(), text.data(), SQL_NTS), statement, sql);
+
+  std::optional<QueryResult> last;
+  SQLRETURN more;
+  do {
+    SQLSMALLINT columns = 0;
+    Check(SQLNumResultCols(statement.get(), &columns), statement, sql);
+    if (columns > 0) last = ReadRows(statement, columns, sql);
+    more = SQLMoreResults(statement.get());
+    Check(more, statement, sql);
+  } while (more != SQL_NO_DATA);
+  return last;
+}
+
+}  // namespace lumo::data

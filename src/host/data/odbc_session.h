@@ -1,0 +1,44 @@
+// A connection through unixODBC, to SQL Server or to the SQLite driver.
+//
+// Statements run in autocommit mode; Begin switches to manual commit until
+// Commit or Rollback ends the transaction.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/data/odbc_handles.h"
+#include "host/data/sql_session.h"
+
+namespace lumo::data {
+
+class OdbcSession final : public SqlSession {
+ public:
+  explicit OdbcSession(const std::string& connectionString);
+  ~OdbcSession() override;
+  OdbcSession(const OdbcSession&) = delete;
+  OdbcSession& operator=(const OdbcSession&) = delete;
+
+  // The database's product name as the driver reports it ("SQLite", ...).
+  const std::string& DbmsName() const { return dbmsName_; }
+  // False once the driver reported a broken connection (SQLSTATE 08xxx).
+  bool IsUsable() const { return usable_; }
+
+  void Begin() override;
+  void Commit() override;
+  void Rollback() noexcept override;
+  // Several statements in one text (SQL Server) each give a result; the
+  // last one with columns is returned.
+  std::optional<QueryResult> Run(const std::string& sql, std::span<const SqlValue> arguments) override;
+
+ private:
+  void Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement);
+  void SetAutocommit(bool on);
+
+  OdbcHandle environment_;
+  OdbcHandle connection_;
+  std::string dbmsName_;
+  bool usable_ = true;
+};
+
+}  // namespace lumo::data

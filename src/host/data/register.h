@@ -1,0 +1,9 @@
+// Registers the data-access component under its ProgID.
+#pragma once
+
+namespace lumo {
+
+// "LumoMClass.ClassInfo" -> the component over SQLite or ODBC.
+void RegisterDataAccess();
+
+}  // namespace lumo

@@ -1,0 +1,369 @@
+#include "host/data/tsql_dialect.h"
+
+#include <fmt/format.h>
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+#include "host/data/data_error.h"
+#include "host/data/sql_tokens.h"
+
+namespace lumo::data {
+namespace {
+
+using Kind = SqlToken::Kind;
+
+[[noreturn]] void Refuse(std::string_view construct, std::string_view statement) {
+  RaiseInvalidRequest(fmt::format("SQL construct not supported by the SQLite backend: {} (in: {})",
+                                  construct, statement));
+}
+
+bool IsAnyWord(const SqlToken& token, std::initializer_list<std::string_view> words) {
+  for (std::string_view word : words) {
+    if (token.IsWord(word)) return true;
+  }
+  return false;
+}
+
+// Index of the next non-blank token at or after `from`; tokens.size() if none.
+size_t NextSignificant(const SqlTokens& tokens, size_t from) {
+  while (from < tokens.size() && tokens[from].IsBlank()) ++from;
+  return from;
+}
+
+size_t PreviousSignificant(const SqlTokens& tokens, size_t before) {
+  while (before > 0) {
+    if (!tokens[--before].IsBlank()) return before;
+  }
+  return tokens.size();
+}
+
+SqlTokens Trimmed(SqlTokens::const_iterator first, SqlTokens::const_iterator last) {
+  while (first != last && first->IsBlank()) ++first;
+  while (last != first && (last - 1)->IsBlank()) --last;
+  return SqlTokens(first, last);
+}
+
+// ---- splitting a batch ------------------------------------------------------
+
+bool StartsStatement(const SqlTokens& tokens, size_t at) {
+  const SqlToken& token = tokens[at];
+  if (IsAnyWord(token, {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "DROP", "EXEC", "EXECUTE"})) {
+    return true;
+  }
+  const size_t next = NextSignificant(tokens, at + 1);
+  return token.IsWord("SET") && next < tokens.size() && tokens[next].IsWord("NOCOUNT");
+}
+
+std::vector<SqlTokens> SplitStatements(const SqlTokens& tokens) {
+  std::vector<SqlTokens> statements;
+  SqlTokens current;
+  const auto finish = [&] {
+    SqlTokens statement = Trimmed(current.begin(), current.end());
+    if (!statement.empty()) statements.push_back(std::move(statement));
+    current.clear();
+  };
+  int depth = 0;
+  bool atLineStart = true;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const SqlToken& token = tokens[i];
+    if (token.kind == Kind::LineBreak) atLineStart = true;
+    if (token.IsBlank()) {
+      current.push_back(token);
+      continue;
+    }
+    if (depth == 0 && token.IsSymbol(';')) {
+      finish();
+      continue;
+    }
+    if (depth == 0 && atLineStart && StartsStatement(tokens, i)) finish();
+    atLineStart = false;
+    if (token.IsSymbol('(')) ++depth;
+    if (token.IsSymbol(')')) --depth;
+    current.push_back(token);
+  }
+  finish();
+  return statements;
+}
+
+// ---- constructs that only SQL Server knows ----------------------------------
+
+constexpr std::array kTsqlOnlyWords = {
+    "TOP",     "DECLARE", "GETDATE",  "NOLOCK",     "CONVERT",  "LEN",       "CHARINDEX",
+    "DATEADD", "DATEDIFF", "DATEPART", "NEWID",     "SCOPE_IDENTITY", "IDENTITY", "PRINT",
+    "RAISERROR", "BEGIN", "COMMIT",   "ROLLBACK",   "TRAN",     "TRANSACTION", "GO", "OUTPUT"};
+
+void RefuseTsqlOnly(const SqlTokens& tokens, std::string_view statement) {
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const SqlToken& token = tokens[i];
+    const size_t next = NextSignificant(tokens, i + 1);
+    const bool nextIsOpen = next < tokens.size() && tokens[next].IsSymbol('(');
+    switch (token.kind) {
+      case Kind::BracketName: Refuse("square-bracket name " + token.text, statement);
+      case Kind::Variable: Refuse("variable " + token.text, statement);
+      case Kind::Word:
+        for (std::string_view word : kTsqlOnlyWords) {
+          if (token.IsWord(word)) Refuse(fmt::format("T-SQL keyword or function {}", token.text), statement);
+        }
+        if (token.IsWord("WITH") && nextIsOpen) Refuse("table hint WITH (...)", statement);
+        if (token.IsWord("N") && i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Text) {
+          Refuse("N'...' text literal", statement);
+        }
+        break;
+      case Kind::Symbol:
+        // "+" beside a text literal is a concatenation, which SQLite writes ||.
+        if (token.IsSymbol('+')) {
+          const size_t previous = PreviousSignificant(tokens, i);
+          const bool besideText = (previous < tokens.size() && tokens[previous].kind == Kind::Text) ||
+                                  (next < tokens.size() && tokens[next].kind == Kind::Text);
+          if (besideText) Refuse("string concatenation with +", statement);
+        }
+        break;
+      default: break;
+    }
+  }
+}
+
+// ---- token rewrites ---------------------------------------------------------
+
+void RewriteFunctionsAndTempNames(SqlTokens& tokens) {
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    SqlToken& token = tokens[i];
+    const size_t next = NextSignificant(tokens, i + 1);
+    if (token.IsWord("ISNULL") && next < tokens.size() && tokens[next].IsSymbol('(')) {
+      token.text = "ifnull";
+    } else if (token.kind == Kind::TempName) {
+      token = {Kind::QuotedName, "temp.\"" + token.text + "\""};
+    }
+  }
+}
+
+// "Create Table #T(...)" -> "Create TEMP Table temp."#T"(...)"
+void MakeTempTableCreation(SqlTokens& tokens) {
+  const size_t table = NextSignificant(tokens, 1);
+  const size_t name = NextSignificant(tokens, table + 1);
+  if (table < tokens.size() && tokens[table].IsWord("TABLE") && name < tokens.size() &&
+      tokens[name].kind == Kind::TempName) {
+    tokens[table].text = "TEMP " + tokens[table].text;
+  }
+}
+
+// ---- Update alias ... From ... Join target alias ... ------------------------
+
+// Depth of parentheses before each token.
+std::vector<int> Depths(const SqlTokens& tokens) {
+  std::vector<int> depths(tokens.size());
+  int depth = 0;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    if (tokens[i].IsSymbol(')')) --depth;
+    depths[i] = depth;
+    if (tokens[i].IsSymbol('(')) ++depth;
+  }
+  return depths;
+}
+
+size_t FindTopLevelWord(const SqlTokens& tokens, const std::vector<int>& depths, size_t from,
+                        std::string_view word) {
+  for (size_t i = from; i < tokens.size(); ++i) {
+    if (depths[i] == 0 && tokens[i].IsWord(word)) return i;
+  }
+  return tokens.size();
+}
+
+bool ReferencesAlias(SqlTokens::const_iterator first, SqlTokens::const_iterator last,
+                     std::string_view alias) {
+  for (auto it = first; it != last && it + 1 != last; ++it) {
+    if (it->kind == Kind::Word && EqualsIgnoringCase(it->text, alias) && (it + 1)->IsSymbol('.')) return true;
+  }
+  return false;
+}
+
+// One item of a FROM clause: the first table, or "<kind> JOIN table alias ON
+// condition", as the token range [begin, end).
+struct JoinItem {
+  size_t begin, end;
+  bool inner = false;
+  size_t table = 0, alias = 0, on = 0;  // token indexes; 0 when absent
+};
+
+std::vector<JoinItem> SplitJoins(const SqlTokens& tokens, const std::vector<int>& depths, size_t begin,
+                                 size_t end, std::string_view statement) {
+  std::vector<size_t> starts{begin};
+  for (size_t i = begin; i < end; ++i) {
+    if (depths[i] != 0 || tokens[i].IsBlank()) continue;
+    if (tokens[i].IsSymbol(',')) Refuse("UPDATE ... FROM with a comma join", statement);
+    const size_t previous = PreviousSignificant(tokens, i);
+    const bool afterJoinWord = previous < tokens.size() &&
+                               IsAnyWord(tokens[previous], {"INNER", "LEFT", "RIGHT", "FULL", "CROSS", "OUTER"});
+    if (IsAnyWord(tokens[i], {"INNER", "LEFT", "RIGHT", "FULL", "CROSS"}) ||
+        (tokens[i].IsWord("JOIN") && !afterJoinWord)) {
+      starts.push_back(i);
+    }
+  }
+  std::vector<JoinItem> items;
+  for (size_t n = 0; n < starts.size(); ++n) {
+    JoinItem item{starts[n], n + 1 < starts.size() ? starts[n + 1] : end};
+    size_t at = NextSignificant(tokens, item.begin);
+    if (n > 0) {
+      item.inner = tokens[at].IsWord("INNER") || tokens[at].IsWord("JOIN");
+      at = FindTopLevelWord(tokens, depths, at, "JOIN");
+      at = NextSignificant(tokens, at + 1);
+    }
+    item.table = at;
+    if (item.table >= item.end) Refuse("FROM clause item without a table", statement);
+    at = NextSignificant(tokens, at + 1);
+    if (at < item.end && tokens[at].IsWord("AS")) at = NextSignificant(tokens, at + 1);
+    if (at < item.end && tokens[at].kind == Kind::Word && !tokens[at].IsWord("ON")) item.alias = at;
+    const size_t on = FindTopLevelWord(tokens, depths, item.begin, "ON");
+    if (on < item.end) item.on = on;
+    items.push_back(item);
+  }
+  return items;
+}
+
+std::string RewriteUpdateFrom(const SqlTokens& tokens, size_t from, std::string_view statement) {
+  const std::vector<int> depths = Depths(tokens);
+  const size_t aliasAt = NextSignificant(tokens, 1);
+  const size_t setAt = NextSignificant(tokens, aliasAt + 1);
+  if (tokens[aliasAt].kind != Kind::Word || setAt >= from || !tokens[setAt].IsWord("SET")) {
+    Refuse("UPDATE ... FROM not of the form Update alias set ... From ... Join target alias", statement);
+  }
+  const std::string& alias = tokens[aliasAt].text;
+  const size_t where = FindTopLevelWord(tokens, depths, from, "WHERE");
+
+  // "alias.col = ..." -> "col = ..." in every assignment.
+  std::string assignments;
+  bool atAssignmentStart = true;
+  for (size_t i = setAt + 1; i < from; ++i) {
+    const SqlToken& token = tokens[i];
+    if (atAssignmentStart && !token.IsBlank()) {
+      atAssignmentStart = false;
+      const size_t dot = NextSignificant(tokens, i + 1);
+      if (dot < from && tokens[dot].IsSymbol('.')) {
+        if (!EqualsIgnoringCase(token.text, alias)) Refuse("SET of a column of another table than " + alias, statement);
+        i = dot;
+        continue;
+      }
+    }
+    if (depths[i] == 0 && token.IsSymbol(',')) atAssignmentStart = true;
+    assignments += token.text;
+  }
+
+  const std::vector<JoinItem> items = SplitJoins(tokens, depths, from + 1, where, statement);
+  const JoinItem* target = nullptr;
+  for (const JoinItem& item : items) {
+    if (item.alias != 0 && EqualsIgnoringCase(tokens[item.alias].text, alias)) target = &item;
+  }
+  if (target == nullptr || target == &items.front()) {
+    Refuse("UPDATE whose target " + alias + " is not a joined table of FROM", statement);
+  }
+  if (!target->inner || target->on == 0) Refuse("UPDATE whose target " + alias + " is not INNER JOINed", statement);
+  std::string otherJoins;
+  for (const JoinItem& item : items) {
+    if (&item == target) continue;
+    // SQLite joins the target to the FROM clause only through WHERE.
+    if (ReferencesAlias(tokens.begin() + item.begin, tokens.begin() + item.end, alias)) {
+      Refuse("the UPDATE target " + alias + " in the condition of another join", statement);
+    }
+    otherJoins += JoinTokens(tokens.begin() + item.begin, tokens.begin() + item.end);
+  }
+
+  const SqlTokens targetCondition = Trimmed(tokens.begin() + target->on + 1, tokens.begin() + target->end);
+  std::string text = fmt::format("UPDATE {} AS {} SET{}FROM{}WHERE {}", tokens[target->table].text, alias,
+                                 assignments, otherJoins, JoinTokens(targetCondition));
+  if (where < tokens.size()) {
+    text += " AND (" + JoinTokens(Trimmed(tokens.begin() + where + 1, tokens.end())) + ")";
+  }
+  return text;
+}
+
+// ---- EXEC -------------------------------------------------------------------
+
+SqlValue ParseNumber(std::string_view text, bool negative, std::string_view statement) {
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (text.find_first_of(".eE") == std::string_view::npos) {
+    int64_t whole = 0;
+    if (std::from_chars(first, last, whole).ec == std::errc{}) return negative ? -whole : whole;
+  }
+  double real = 0;
+  if (std::from_chars(first, last, real).ec != std::errc{}) Refuse(fmt::format("number {}", text), statement);
+  return negative ? -real : real;
+}
+
+ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
+  const size_t nameAt = NextSignificant(tokens, 1);
+  const size_t afterName = NextSignificant(tokens, nameAt + 1);
+  if (nameAt >= tokens.size() || tokens[nameAt].kind != Kind::Word ||
+      (afterName < tokens.size() && tokens[afterName].IsSymbol('.'))) {
+    Refuse("EXEC without a plain procedure name", statement);
+  }
+  ProcedureCall call{tokens[nameAt].text, {}, statement};
+  std::vector<size_t> argument;  // significant tokens of the argument being read
+  const auto finish = [&] {
+    if (argument.empty()) RaiseInvalidRequest("Empty argument in: " + statement);
+    const SqlToken& first = tokens[argument[0]];
+    const bool signedNumber = argument.size() == 2 && (first.IsSymbol('-') || first.IsSymbol('+')) &&
+                              tokens[argument[1]].kind == Kind::Number;
+    if (signedNumber) {
+      call.arguments.push_back(ParseNumber(tokens[argument[1]].text, first.IsSymbol('-'), statement));
+    } else if (argument.size() == 1 && first.kind == Kind::Number) {
+      call.arguments.push_back(ParseNumber(first.text, false, statement));
+    } else if (argument.size() == 1 && first.kind == Kind::Text) {
+      call.arguments.push_back(TextValue(first));
+    } else if (argument.size() == 1 && first.IsWord("NULL")) {
+      call.arguments.push_back(std::monostate{});
+    } else {
+      Refuse("EXEC argument that is not a number, a 'text' or NULL", statement);
+    }
+    argument.clear();
+  };
+  if (afterName >= tokens.size()) return call;
+  for (size_t i = afterName; i < tokens.size(); ++i) {
+    if (tokens[i].IsBlank()) continue;
+    if (tokens[i].IsSymbol(',')) {
+      finish();
+    } else {
+      argument.push_back(i);
+    }
+  }
+  finish();
+  return call;
+}
+
+// ---- one statement ----------------------------------------------------------
+
+std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
+  const std::string statement = JoinTokens(tokens);
+  const SqlToken& first = tokens.front();
+  if (first.IsWord("SET")) {
+    const size_t option = NextSignificant(tokens, 1);
+    const size_t value = NextSignificant(tokens, option + 1);
+    const bool noCount = option < tokens.size() && tokens[option].IsWord("NOCOUNT") && value < tokens.size() &&
+                         IsAnyWord(tokens[value], {"ON", "OFF"}) && NextSignificant(tokens, value + 1) == tokens.size();
+    if (!noCount) Refuse("SET option", statement);
+    return std::nullopt;  // SQLite reports no row counts to suppress
+  }
+  RefuseTsqlOnly(tokens, statement);
+  if (IsAnyWord(first, {"EXEC", "EXECUTE"})) return ParseExec(tokens, statement);
+  if (first.IsWord("CREATE")) MakeTempTableCreation(tokens);
+  RewriteFunctionsAndTempNames(tokens);
+  if (first.IsWord("UPDATE")) {
+    const size_t from = FindTopLevelWord(tokens, Depths(tokens), 1, "FROM");
+    if (from < tokens.size()) return SqlStatement{RewriteUpdateFrom(tokens, from, statement)};
+  }
+  return SqlStatement{JoinTokens(tokens)};
+}
+
+}  // namespace
+
+std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
+  std::vector<SqliteStep> steps;
+  for (SqlTokens& statement : SplitStatements(Tokenize(tsql))) {
+    if (auto step = TranslateStatement(std::move(statement))) steps.push_back(std::move(*step));
+  }
+  return steps;
+}
+
+}  // namespace lumo::data

@@ -1,0 +1,39 @@
+// T-SQL as the component writes it, turned into statements SQLite runs.
+//
+// The component speaks SQL Server's dialect. This translator accepts the
+// forms the component emits and nothing more that is T-SQL only:
+//   - several statements in one text, separated by line breaks: a line whose
+//     first word is SELECT, INSERT, UPDATE, DELETE, CREATE, DROP, EXEC,
+//     EXECUTE or SET NOCOUNT starts a statement (outside parentheses);
+//     a ";" also ends one;
+//   - Set NoCount On/Off (dropped: SQLite reports no counts);
+//   - IsNull(a, b) -> ifnull(a, b);
+//   - #temp tables: "Create Table #T" makes a TEMP table; every #T is
+//     renamed temp."#T";
+//   - "Update a set a.col = ... From x Inner Join target a on a.key = ...
+//     ... Where w" -> "UPDATE target AS a SET col = ... FROM x ... WHERE
+//     a.key = ... AND (w)";
+//   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h).
+// Everything else passes unchanged; constructs that only SQL Server knows
+// (TOP, [names], @variables, DECLARE, GETDATE(), table hints, string "+"...)
+// are refused with error 5 naming the construct, before anything runs.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "host/data/procedure.h"
+
+namespace lumo::data {
+
+struct SqlStatement {
+  std::string text;
+};
+
+using SqliteStep = std::variant<SqlStatement, ProcedureCall>;
+
+std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql);
+
+}  // namespace lumo::data

@@ -1,0 +1,160 @@
+#include "host/data/tsql_dialect.h"
+
+#include <gtest/gtest.h>
+
+#include "support/vb_testing.h"
+
+namespace lumo::data {
+namespace {
+
+// The item-price update with every optional piece: tax, exchange rate,
+// discount and unit.
+constexpr const char* kItemPriceUpdate =
+    "Update t0 set t0.FOrderPrice = Round( Page2.FPrice * (( 100 + Page2.FTaxRate ) / 100 ) "
+    " * Page1.FExchangeRate * ((100 - Page2.FDiscountRate)  / 100 ) "
+    " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , t1.FPriceDecimal)\r\n"
+    "From POOrderEntry Page2\r\n"
+    "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
+    "Inner Join t_ICItemCore t0 on t0.FItemID = Page2.FItemID\r\n"
+    "Inner Join t_ICItem t1 on t1.FItemID = Page2.FItemID\r\n"
+    "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID\r\n"
+    "Where Page1.FInterID = 1001\r\n"
+    " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = Page2.FInterID"
+    " And FItemID = Page2.FItemID )";
+
+// The list form of the mapping lookup: supplier 7, items 101 and 102.
+constexpr const char* kMappingBatch =
+    "Set NoCount On \r\n\r\n"
+    "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not null default(0))\r\n\r\n"
+    "Insert Into #TmpItem (FIndex,FItemID) Values(1,101)\r\n"
+    "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)\r\n"
+    "\r\nSelect u1.FIndex,Min(v1.FEntryID) as FInterID from #TmpItem u1\r\n"
+    "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID\r\n"
+    "Where v1.FParentID is null Or v1.FParentID = 7\r\n"
+    "Group by u1.FIndex\r\n"
+    "Order by u1.FIndex\r\n"
+    "\r\nDrop Table #TmpItem";
+
+std::vector<std::string> Texts(const std::vector<SqliteStep>& steps) {
+  std::vector<std::string> texts;
+  for (const SqliteStep& step : steps) {
+    if (const auto* statement = std::get_if<SqlStatement>(&step)) {
+      texts.push_back(statement->text);
+    } else {
+      texts.push_back("call " + std::get<ProcedureCall>(step).name);
+    }
+  }
+  return texts;
+}
+
+TEST(TsqlDialect, ItemPriceUpdateBecomesUpdateOfTheTargetWithTheOtherJoinsInFrom) {
+  const std::vector<std::string> texts = Texts(TranslateForSqlite(kItemPriceUpdate));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0],
+            "UPDATE t_ICItemCore AS t0 SET FOrderPrice = Round( Page2.FPrice * (( 100 + Page2.FTaxRate ) / 100 ) "
+            " * Page1.FExchangeRate * ((100 - Page2.FDiscountRate)  / 100 ) "
+            " / (Case When ifnull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , t1.FPriceDecimal)\r\n"
+            "FROM POOrderEntry Page2\r\n"
+            "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
+            "Inner Join t_ICItem t1 on t1.FItemID = Page2.FItemID\r\n"
+            "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID\r\n"
+            "WHERE t0.FItemID = Page2.FItemID AND (Page1.FInterID = 1001\r\n"
+            " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = Page2.FInterID"
+            " And FItemID = Page2.FItemID ))");
+}
+
+TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
+  const std::vector<std::string> texts = Texts(TranslateForSqlite(kMappingBatch));
+  const std::vector<std::string> expected = {
+      "Create TEMP Table temp.\"#TmpItem\"(FIndex int not null default(0) , FItemID int not null default(0))",
+      "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(1,101)",
+      "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(2,102)",
+      "Select u1.FIndex,Min(v1.FEntryID) as FInterID from temp.\"#TmpItem\" u1\r\n"
+      "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID\r\n"
+      "Where v1.FParentID is null Or v1.FParentID = 7\r\n"
+      "Group by u1.FIndex\r\n"
+      "Order by u1.FIndex",
+      "Drop Table temp.\"#TmpItem\""};
+  EXPECT_EQ(texts, expected);
+}
+
+TEST(TsqlDialect, ExecBatchWithCrLfGivesOneCallPerLine) {
+  const std::vector<SqliteStep> steps =
+      TranslateForSqlite("EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\nEXEC p_UpdateSupplyInfoByPOOrd 1001,3,16\r\n");
+  ASSERT_EQ(steps.size(), 2u);
+  const auto& second = std::get<ProcedureCall>(steps[1]);
+  EXPECT_EQ(second.name, "p_UpdateSupplyInfoByPOOrd");
+  EXPECT_EQ(second.arguments, (std::vector<SqlValue>{int64_t{1001}, int64_t{3}, int64_t{16}}));
+}
+
+TEST(TsqlDialect, ExecArgumentsAreReadAsValues) {
+  const auto steps = TranslateForSqlite("exec p_X -2, 1.5 ,'it''s; --', NULL, 3000000000");
+  EXPECT_EQ(std::get<ProcedureCall>(steps.at(0)).arguments,
+            (std::vector<SqlValue>{int64_t{-2}, 1.5, std::string("it's; --"), std::monostate{}, int64_t{3000000000}}));
+}
+
+TEST(TsqlDialect, PlainStatementsPassUnchangedButForSurroundingBlanks) {
+  static const char* const kCases[] = {
+      "SELECT t1.FInterId,t2.FEntryID FROM POOrder t1, POOrderEntry t2 WHERE t1.FInterID=t2.FInterID  AND "
+      "t1.FInterID= 1001 AND t2.FAuxPrice<>0  And t2.FAuxTaxPrice<>0 Order By t2.FEntryID",
+      "Select FKey,FValue From t_SystemProfile Where FCategory = 'IC' AND FKey in ('IsUsePurPrcMgr', "
+      "'AlertPOMaxPrice')",
+      "SELECT FTaxRate,FItemID FROM t_ICItemMaterial WHERE FItemID IN (1,2,3)",
+      "Select FItemID as FInterID,FItemNumber as FNumber,'' as FName From v_SToIMapping Where FEntryID = 55 "
+      "And FParentID = 7",
+      "SELECT 'IsNull(x) [y] @z #t TOP ' || FName FROM t_Kinds",
+      "UPDATE t_ICItemCore SET FOrderPrice = Round(FOrderPrice * 1.1, 2) WHERE FItemID = 3",
+      "DELETE FROM t_Log WHERE FOrder = 2",
+  };
+  for (const char* sql : kCases) {
+    SCOPED_TRACE(sql);
+    EXPECT_EQ(Texts(TranslateForSqlite(" " + std::string(sql) + " \r\n")), std::vector<std::string>{sql});
+  }
+}
+
+TEST(TsqlDialect, ALineStartingWithSelectInsideParenthesesContinuesTheStatement) {
+  EXPECT_EQ(Texts(TranslateForSqlite("Select a From t Where b IN (\r\nSelect c From u)\r\nSelect 2")).size(), 2u);
+}
+
+TEST(TsqlDialect, RefusesWhatOnlySqlServerKnows) {
+  struct Case {
+    const char* sql;
+    const char* named;  // the construct the message must name
+  };
+  static const Case kCases[] = {
+      {"SELECT TOP 1 FName FROM t_Kinds", "TOP"},
+      {"SELECT [FName] FROM t_Kinds", "[FName]"},
+      {"SELECT @@ROWCOUNT", "@@ROWCOUNT"},
+      {"DECLARE @n int", "DECLARE"},
+      {"SELECT GETDATE()", "GETDATE"},
+      {"SELECT 'a' + FName FROM t_Kinds", "concatenation"},
+      {"SELECT FName FROM t_Kinds WITH (NOLOCK)", "NOLOCK"},
+      {"SELECT N'text'", "N'...'"},
+      {"Set Rowcount 5", "SET option"},
+      {"SELECT 1\r\nBEGIN TRAN", "BEGIN"},
+      {"Update t0 set t0.FOrderPrice = 1 From t_ICItemCore t0 Inner Join t_ICItem t1 on t1.FItemID = t0.FItemID",
+       "not a joined table"},
+      {"Update t0 set t0.FOrderPrice = 1 From POOrderEntry e Inner Join t_ICItemCore t0 on t0.FItemID = e.FItemID "
+       "Inner Join t_ICItem t1 on t1.FItemID = t0.FItemID",
+       "condition of another join"},
+      {"Update t0 set t1.FOrderPrice = 1 From POOrderEntry e Inner Join t_ICItemCore t0 on t0.FItemID = e.FItemID",
+       "another table"},
+      {"EXEC p_UpdateSupplyInfoByPOOrd 1001,3,", "Empty argument"},
+      {"EXEC p_X 1, FName", "EXEC argument"},
+      {"EXEC dbo.p_X 1", "procedure name"},
+      {"SELECT 'open", "Unterminated"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.sql);
+    try {
+      TranslateForSqlite(c.sql);
+      ADD_FAILURE() << "not refused";
+    } catch (const VbError& error) {
+      EXPECT_EQ(error.number(), vberr::kInvalidCall);
+      EXPECT_NE(error.description().find(c.named), std::string::npos) << error.description();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumo::data
