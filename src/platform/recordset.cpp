@@ -30,7 +30,16 @@ std::string NumberKey(double value) {
   if (value == 0) value = 0;  // -0 and 0 are the same value
   char text[32];
   auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return "#" + std::string(text, end);
+  std::string key = "#";
+  key.append(text, end);
+  return key;
+}
+
+// Built by append: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
+std::string TextKey(std::string_view text) {
+  std::string key = "$";
+  key += vb::UCase(text);
+  return key;
 }
 
 // The one rule by which a filter value meets a cell: two values match
@@ -42,11 +51,11 @@ std::optional<std::string> FilterKey(const Variant& value) {
     case Variant::Kind::Integer: return NumberKey(value.AsInteger());
     case Variant::Kind::Long: return NumberKey(value.AsLong());
     case Variant::Kind::Double: return NumberKey(value.AsDouble());
-    case Variant::Kind::Empty: return "$";
-    case Variant::Kind::Boolean: return value.AsBool() ? "$TRUE" : "$FALSE";
+    case Variant::Kind::Empty: return TextKey("");
+    case Variant::Kind::Boolean: return TextKey(value.AsBool() ? "True" : "False");
     case Variant::Kind::String:
       if (auto number = vb::ParseNumericText(value.AsString())) return NumberKey(*number);
-      return "$" + vb::UCase(value.AsString());
+      return TextKey(value.AsString());
     case Variant::Kind::Null:
     case Variant::Kind::Object:
     case Variant::Kind::Array: return std::nullopt;
