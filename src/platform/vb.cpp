@@ -225,7 +225,8 @@ RoundedDigits RoundDecimal(double magnitude, size_t decimals) {
       std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
   const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));
   const size_t e = text.find('e');
-  std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+  std::string digits(text.substr(0, 1));
+  digits.append(text.substr(2, e - 2));
   int exponent = 0;
   std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
                   exponent);
@@ -253,10 +254,9 @@ RoundedDigits RoundDecimal(double magnitude, size_t decimals) {
     }
   }
 
-  RoundedDigits rounded{digits.substr(0, point), digits.substr(point)};
-  rounded.whole.erase(0, std::min(rounded.whole.find_first_not_of('0'), rounded.whole.size()));
-  if (rounded.whole.empty()) rounded.whole = "0";
-  return rounded;
+  const std::string whole = digits.substr(0, point);
+  const size_t significant = whole.find_first_not_of('0');
+  return {significant == std::string::npos ? "0" : whole.substr(significant), digits.substr(point)};
 }
 
 std::string GroupThousands(const std::string& digits) {
