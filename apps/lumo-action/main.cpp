@@ -1,6 +1,10 @@
-#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-  std::fputs("lumo-action: not built yet\n", stderr);
-  return 2;
+#include "run.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return lumo::app::Run(args, std::cin, std::cout, std::cerr);
 }

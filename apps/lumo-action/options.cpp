@@ -10,6 +10,22 @@
 namespace lumo::app {
 namespace {
 
+const std::map<std::string, UiMode> kUiModes = {
+    {"auto", UiMode::Auto}, {"qt", UiMode::Qt}, {"console", UiMode::Console},
+    {"none", UiMode::None}};
+const std::map<std::string, Answer> kAnswers = {{"yes", Answer::Yes},
+                                                {"all", Answer::All},
+                                                {"no", Answer::No},
+                                                {"cancel", Answer::Cancel},
+                                                {"close", Answer::Close}};
+
+template <class Value>
+std::vector<std::string> Names(const std::map<std::string, Value>& table) {
+  std::vector<std::string> names;
+  for (const auto& entry : table) names.push_back(entry.first);
+  return names;
+}
+
 std::string OneLine(std::string text) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -37,42 +53,47 @@ std::pair<std::string, Variant> ParseAssignment(std::string_view text) {
 Options ParseOptions(const std::vector<std::string>& args) {
   Options options;
   CLI::App app("Runs one action of the component and prints its outcome as JSON.", "lumo-action");
+  app.footer("Or: lumo-action --create-db PATH [--empty]");
 
   auto* createDb = app.add_option("--create-db", options.createDb,
-                                  "write a new database file (schema and demo data) and stop");
+                                  "write a new database file (schema and demo data) and stop")
+                      ->type_name("PATH");
   app.add_flag("--empty", options.empty, "with --create-db: the schema only, no demo data")
       ->needs(createDb);
   auto* db = app.add_option("--db", options.db,
                             "the SQLite database (default: the demo database in the user's "
-                            "data folder, created on first use)");
+                            "data folder, created on first use)")
+                ->type_name("PATH");
   app.add_option("--props", options.props,
                  "the session property string (default: DBFile=<db>;UserID=16;Language=CHS)")
+      ->type_name("TEXT")
       ->excludes(db);
-  app.add_option("--para", options.paraFile, "dctPara as a JSON file (- for standard input)");
-  app.add_option("--return", options.returnFile, "the starting dctReturn as a JSON file");
-  app.add_option("--ui", options.ui, "how dialogs are shown: auto, qt, console or none")
-      ->transform(CLI::CheckedTransformer(
-          std::map<std::string, UiMode>{{"auto", UiMode::Auto},
-                                        {"qt", UiMode::Qt},
-                                        {"console", UiMode::Console},
-                                        {"none", UiMode::None}}));
-  Answer answer = Answer::Yes;
+  app.add_option("--para", options.paraFile, "dctPara as a JSON file (- for standard input)")
+      ->type_name("FILE");
+  app.add_option("--return", options.returnFile, "the starting dctReturn as a JSON file")
+      ->type_name("FILE");
+  std::string ui = "auto";
+  app.add_option("--ui", ui, "how dialogs are shown: auto, qt, console or none")
+      ->type_name("MODE")
+      ->check(CLI::IsMember(Names(kUiModes)));
+  std::string answer;
   auto* answerOption =
-      app.add_option("--answer", answer, "the answer to give every dialog without asking")
-          ->transform(CLI::CheckedTransformer(std::map<std::string, Answer>{
-              {"yes", Answer::Yes},
-              {"all", Answer::All},
-              {"no", Answer::No},
-              {"cancel", Answer::Cancel},
-              {"close", Answer::Close}}));
+      app.add_option("--answer", answer, "the answer every dialog gets without asking: yes, "
+                                         "all, no, cancel or close")
+          ->type_name("ANSWER")
+          ->check(CLI::IsMember(Names(kAnswers)));
   int32_t pick = 0;
   auto* pickOption =
       app.add_option("--pick", pick, "the row (from 1) to pick in a list without asking")
-          ->check(CLI::PositiveNumber);
-  app.add_option("--trace", options.traceFile, "write the trace log into FILE");
-  app.add_option("action", options.action, "the action to run, e.g. TevSer_GetExchangeRate");
+          ->type_name("N")
+          ->check(CLI::Range(1, INT32_MAX));
+  app.add_option("--trace", options.traceFile, "write the trace log into FILE")
+      ->type_name("FILE");
+  app.add_option("ACTION", options.action, "the action to run, e.g. TevSer_GetExchangeRate")
+      ->type_name("");
   std::vector<std::string> pairs;
-  app.add_option("pairs", pairs, "KEY=VALUE entries added to dctPara (VALUE as JSON or text)");
+  app.add_option("pairs", pairs, "entries added to dctPara (VALUE as JSON, else as text)")
+      ->type_name("KEY=VALUE");
 
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 pops from the back
@@ -83,13 +104,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
   } catch (const CLI::ParseError& error) {
     throw UsageError(OneLine(error.what()));
   }
-  if (answerOption->count() > 0) options.answer = answer;
+  options.ui = kUiModes.at(ui);
+  if (answerOption->count() > 0) options.answer = kAnswers.at(answer);
   if (pickOption->count() > 0) options.pick = pick;
 
   if (options.createDb) {
     const bool actionInput = !options.action.empty() || !pairs.empty() || options.db ||
                              options.props || options.paraFile || options.returnFile ||
-                             options.traceFile || app.count("--ui") > 0 || options.answer ||
+                             options.traceFile || app.count("--ui") > 0 || answerOption->count() > 0 ||
                              options.pick;
     if (actionInput) {
       throw UsageError("--create-db takes no other option than --empty, and no action");
