@@ -55,7 +55,8 @@ DictionaryRef GetFieldCellByInfo(const DictionaryRef& fieldInfo, const Dictionar
                                  int32_t row) {
   try {
     const Dictionary& info = Deref(fieldInfo);
-    const std::string internalKey = vb::CStr(FieldMap(dctTableInfo)->Value(vb::CStr(info.Value("FKey"))));
+    const std::string internalKey =
+        vb::CStr(FieldMap(dctTableInfo)->Value(vb::CStr(info.Value("FKey"))));
     const Variant page = info.Value("FPage");
     const Variant pageData = Deref(dctData).Value("Page" + vb::CStr(page));
     const auto pageInfo = ObjectAs<Dictionary>(Deref(vctClassTypeEntry).Item(vb::CLng(page)));

@@ -27,6 +27,10 @@ class clsActionIC {
                         DictionaryRef dctPara, DictionaryRef& dctReturn);
 
  private:
+  // Tests call a handler directly to see the error it raises, which DoAction
+  // keeps from its caller.
+  friend class ActionTestAccess;
+
   using Handler = ActionResult (clsActionIC::*)(DictionaryRef dctPara, DictionaryRef& dctReturn);
   struct Action {
     std::string_view name;

@@ -24,7 +24,9 @@ Variant GetShareProps(const std::string& name) {
   return shareProps->GetProperty(processId, propertyName);
 }
 
-std::string GetPropsString() { return vb::CStr(GetShareProps("PropsString")); }
+std::string GetPropsString() {
+  return vb::CStr(GetShareProps("PropsString"));
+}
 
 std::string GetPropValue(const std::string& key) {
   try {
