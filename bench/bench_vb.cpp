@@ -12,8 +12,8 @@ using lumo::Variant;
 
 // Texts as parameters arrive: ids, amounts, padded and hexadecimal values.
 const std::vector<std::string>& TypicalTexts() {
-  static const std::vector<std::string> kTexts = {"42", "1234.56", "  -0.5 ", "1.5E2", "&H1F",
-                                                  "12abc"};
+  static const std::vector<std::string> kTexts = {"42",    "1234.56", "  -0.5 ",
+                                                  "1.5E2", "&H1F",    "12abc"};
   return kTexts;
 }
 

@@ -25,9 +25,13 @@ size_t Offset(const VbArray& array, int32_t index) {
 
 }  // namespace
 
-Variant& VbArray::at(int32_t index) { return items[Offset(*this, index)]; }
+Variant& VbArray::at(int32_t index) {
+  return items[Offset(*this, index)];
+}
 
-const Variant& VbArray::at(int32_t index) const { return items[Offset(*this, index)]; }
+const Variant& VbArray::at(int32_t index) const {
+  return items[Offset(*this, index)];
+}
 
 bool VbArray::operator==(const VbArray& other) const {
   return lbound == other.lbound && items == other.items;
@@ -57,16 +61,25 @@ int32_t UBound(const Variant& v) {
 
 std::string_view TypeName(const Variant& v) {
   switch (v.kind()) {
-    case Variant::Kind::Empty: return "Empty";
-    case Variant::Kind::Null: return "Null";
-    case Variant::Kind::Boolean: return "Boolean";
-    case Variant::Kind::Integer: return "Integer";
-    case Variant::Kind::Long: return "Long";
-    case Variant::Kind::Double: return "Double";
-    case Variant::Kind::String: return "String";
+    case Variant::Kind::Empty:
+      return "Empty";
+    case Variant::Kind::Null:
+      return "Null";
+    case Variant::Kind::Boolean:
+      return "Boolean";
+    case Variant::Kind::Integer:
+      return "Integer";
+    case Variant::Kind::Long:
+      return "Long";
+    case Variant::Kind::Double:
+      return "Double";
+    case Variant::Kind::String:
+      return "String";
     // VB names the object's class here; our objects carry no class name.
-    case Variant::Kind::Object: return v.IsNothing() ? "Nothing" : "Object";
-    case Variant::Kind::Array: return "Variant()";
+    case Variant::Kind::Object:
+      return v.IsNothing() ? "Nothing" : "Object";
+    case Variant::Kind::Array:
+      return "Variant()";
   }
   return "Unknown";
 }

@@ -23,8 +23,12 @@ namespace {
 constexpr char kDecimalPoint = '.';
 constexpr char kGroupSeparator = ',';
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+char ToUpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // ---- rounding -------------------------------------------------------------
 
@@ -106,15 +110,19 @@ int RadixDigit(char c, int radix) {
 // Accumulates one more digit; stops growing once past 32 bits so that a long
 // text cannot wrap the value around.
 void AddRadixDigit(uint64_t& value, int radix, int digit) {
-  if (value <= 0xFFFFFFFF) value = value * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
+  if (value <= 0xFFFFFFFF)
+    value = value * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
 }
 
 // 16 for "H", 8 for "O", 0 for anything else after "&".
 int RadixOf(char letter) {
   switch (ToUpperAscii(letter)) {
-    case 'H': return 16;
-    case 'O': return 8;
-    default: return 0;
+    case 'H':
+      return 16;
+    case 'O':
+      return 8;
+    default:
+      return 0;
   }
 }
 
@@ -155,7 +163,9 @@ bool IsExponentLetter(char c) {
   return upper == 'E' || upper == 'D';
 }
 
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // ---- variant arithmetic ---------------------------------------------------
 
@@ -184,16 +194,23 @@ struct Operand {
   double value;  // exact for Integer and Long
 };
 
-Role RoleOf(const Variant& v) { return kRoleOf[static_cast<size_t>(v.kind())]; }
+Role RoleOf(const Variant& v) {
+  return kRoleOf[static_cast<size_t>(v.kind())];
+}
 
 Operand ToOperand(const Variant& v) {
   switch (RoleOf(v)) {
-    case Role::Integer: return {Rank::Integer, CDbl(v)};
-    case Role::Long: return {Rank::Long, CDbl(v)};
-    case Role::Double: return {Rank::Double, v.AsDouble()};
-    case Role::Text: return {Rank::Double, CDbl(v)};
+    case Role::Integer:
+      return {Rank::Integer, CDbl(v)};
+    case Role::Long:
+      return {Rank::Long, CDbl(v)};
+    case Role::Double:
+      return {Rank::Double, v.AsDouble()};
+    case Role::Text:
+      return {Rank::Double, CDbl(v)};
     case Role::Null:
-    case Role::Mismatch: break;
+    case Role::Mismatch:
+      break;
   }
   Raise(vberr::kTypeMismatch);
 }
@@ -335,7 +352,9 @@ double Val(std::string_view text) {
   return ToDouble(parts);
 }
 
-double Val(const Variant& value) { return Val(CStr(value)); }
+double Val(const Variant& value) {
+  return Val(CStr(value));
+}
 
 // ---- numeric text ---------------------------------------------------------
 
@@ -390,60 +409,82 @@ std::optional<double> ParseNumericText(std::string_view text) {
 
 double CDbl(const Variant& value) {
   switch (value.kind()) {
-    case Variant::Kind::Empty: return 0;
-    case Variant::Kind::Null: Raise(vberr::kInvalidUseOfNull);
-    case Variant::Kind::Boolean: return value.AsBool() ? -1 : 0;
-    case Variant::Kind::Integer: return value.AsInteger();
-    case Variant::Kind::Long: return value.AsLong();
-    case Variant::Kind::Double: return value.AsDouble();
+    case Variant::Kind::Empty:
+      return 0;
+    case Variant::Kind::Null:
+      Raise(vberr::kInvalidUseOfNull);
+    case Variant::Kind::Boolean:
+      return value.AsBool() ? -1 : 0;
+    case Variant::Kind::Integer:
+      return value.AsInteger();
+    case Variant::Kind::Long:
+      return value.AsLong();
+    case Variant::Kind::Double:
+      return value.AsDouble();
     case Variant::Kind::String:
       if (auto number = ParseNumericText(value.AsString())) return *number;
       break;
     case Variant::Kind::Object:
-    case Variant::Kind::Array: break;
+    case Variant::Kind::Array:
+      break;
   }
   Raise(vberr::kTypeMismatch);
 }
 
 int32_t CLng(const Variant& value) {
   switch (value.kind()) {
-    case Variant::Kind::Long: return value.AsLong();
-    case Variant::Kind::Integer: return value.AsInteger();
-    default: return RoundToLong(CDbl(value));
+    case Variant::Kind::Long:
+      return value.AsLong();
+    case Variant::Kind::Integer:
+      return value.AsInteger();
+    default:
+      return RoundToLong(CDbl(value));
   }
 }
 
 int16_t CInt(const Variant& value) {
   switch (value.kind()) {
-    case Variant::Kind::Integer: return value.AsInteger();
-    default: return RoundToInteger(CDbl(value));
+    case Variant::Kind::Integer:
+      return value.AsInteger();
+    default:
+      return RoundToInteger(CDbl(value));
   }
 }
 
 bool CBool(const Variant& value) {
   switch (value.kind()) {
-    case Variant::Kind::Boolean: return value.AsBool();
+    case Variant::Kind::Boolean:
+      return value.AsBool();
     case Variant::Kind::String: {
       const std::string word = UCase(value.AsString());
       if (word == "TRUE") return true;
       if (word == "FALSE") return false;
       return CDbl(value) != 0;
     }
-    default: return CDbl(value) != 0;
+    default:
+      return CDbl(value) != 0;
   }
 }
 
 std::string CStr(const Variant& value) {
   switch (value.kind()) {
-    case Variant::Kind::Empty: return "";
-    case Variant::Kind::Null: Raise(vberr::kInvalidUseOfNull);
-    case Variant::Kind::Boolean: return value.AsBool() ? "True" : "False";
-    case Variant::Kind::Integer: return std::to_string(value.AsInteger());
-    case Variant::Kind::Long: return std::to_string(value.AsLong());
-    case Variant::Kind::Double: return DoubleToString(value.AsDouble());
-    case Variant::Kind::String: return value.AsString();
+    case Variant::Kind::Empty:
+      return "";
+    case Variant::Kind::Null:
+      Raise(vberr::kInvalidUseOfNull);
+    case Variant::Kind::Boolean:
+      return value.AsBool() ? "True" : "False";
+    case Variant::Kind::Integer:
+      return std::to_string(value.AsInteger());
+    case Variant::Kind::Long:
+      return std::to_string(value.AsLong());
+    case Variant::Kind::Double:
+      return DoubleToString(value.AsDouble());
+    case Variant::Kind::String:
+      return value.AsString();
     case Variant::Kind::Object:
-    case Variant::Kind::Array: break;
+    case Variant::Kind::Array:
+      break;
   }
   Raise(vberr::kTypeMismatch);
 }
@@ -533,7 +574,9 @@ std::string RTrim(std::string_view text) {
   return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view text) { return RTrim(LTrim(text)); }
+std::string Trim(std::string_view text) {
+  return RTrim(LTrim(text));
+}
 
 std::string UCase(std::string_view text) {
   std::string upper(text);
@@ -547,9 +590,8 @@ int32_t InStr(int32_t start, std::string_view text, std::string_view needle) {
   if (text.empty() || from >= text.size()) return 0;
   if (needle.empty()) return start;
   const auto sameLetter = [](char x, char y) { return ToUpperAscii(x) == ToUpperAscii(y); };
-  const auto found =
-      std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), needle.begin(),
-                  needle.end(), sameLetter);
+  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
+                                 needle.begin(), needle.end(), sameLetter);
   if (found == text.end()) return 0;
   return static_cast<int32_t>(found - text.begin()) + 1;
 }

@@ -30,8 +30,12 @@ double Val(std::string_view text);
 // Val of the value's text form (CStr); Null is error 94.
 double Val(const Variant& value);
 // Texts convert to both a string_view and a Variant: these pick the text one.
-inline double Val(const std::string& text) { return Val(std::string_view(text)); }
-inline double Val(const char* text) { return Val(std::string_view(text)); }
+inline double Val(const std::string& text) {
+  return Val(std::string_view(text));
+}
+inline double Val(const char* text) {
+  return Val(std::string_view(text));
+}
 
 // ---- numeric text ---------------------------------------------------------
 // The number a whole text stands for, as VB's CDbl reads text: optional

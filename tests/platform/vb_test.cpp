@@ -1,6 +1,5 @@
 #include "platform/vb.h"
 
-#include <cmath>
 #include <limits>
 
 #include "support/vb_testing.h"
@@ -9,58 +8,55 @@ namespace lumo::vb {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-Variant Int(int16_t i) { return Variant(i); }
-Variant Lng(int32_t l) { return Variant(l); }
-
-// ---- Val ------------------------------------------------------------------
+Variant Int(int16_t i) {
+  return Variant(i);
+}
+Variant Lng(int32_t l) {
+  return Variant(l);
+}
 
 TEST(Val, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
   static const struct {
     const char* text;
     double expected;
   } kCases[] = {
-      {" 1 2 3abc", 123},  {"&H1F", 31},     {"&h1f", 31},      {"&O17", 15},
-      {"1.5e2x", 150},     {"", 0},          {"-.5", -0.5},     {"1E3", 1000},
-      {"1D3", 1000},       {"12abc", 12},    {"x", 0},          {"1,234", 1},
-      {"\t-\n4.5", -4.5},  {"+7", 7},        {"1e", 1},         {"2.5e-1z", 0.25},
-      {"&HFFFF", -1},      {"&H8000", -32768}, {"&H10000", 65536}, {"&HFFFFFFFF", -1},
-      {"&H1FG", 31},       {"&H", 0},        {"&X1", 0},        {"--1", 0},
-      {"1e-400", 0},       {"0.1.2", 0.1},   {"\r1", 0},  // a carriage return is not skipped
+      {" 1 2 3abc", 123}, {"&H1F", 31},  {"&O17", 15},   {"1.5e2x", 150},    {"", 0},
+      {"-.5", -0.5},      {"1E3", 1000}, {"1D3", 1000},  {"x", 0},           {"1,234", 1},
+      {"\t-\n4.5", -4.5}, {"1e", 1},     {"&HFFFF", -1}, {"&H10000", 65536}, {"&HFFFFFFFF", -1},
+      {"&H1FG", 31},      {"--1", 0},    {"1e-400", 0},  {"\r1", 0},  // a carriage return is no
+                                                                      // blank
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(Val(c.text), c.expected);
   }
-}
-
-TEST(Val, NumbersBeyondTheirRangeOverflow) {
   EXPECT_VB_ERROR(Val("&H100000000"), 6);
   EXPECT_VB_ERROR(Val("1e999"), 6);
-  EXPECT_VB_ERROR(Val(std::string(400, '9')), 6);
-}
-
-TEST(Val, OfAVariantReadsItsTextForm) {
-  EXPECT_EQ(Val(Variant(0.1 + 0.2)), 0.3);
-  EXPECT_EQ(Val(Variant()), 0);
-  EXPECT_EQ(Val(Variant(true)), 0);  // "True" holds no number
+  EXPECT_EQ(Val(Variant(0.1 + 0.2)), 0.3);  // reads the value's text form
   EXPECT_VB_ERROR(Val(Variant::Null()), 94);
 }
-
-// ---- numeric text ---------------------------------------------------------
 
 TEST(NumericText, NeedsTheWholeTextToBeANumber) {
   static const struct {
     const char* text;
     std::optional<double> expected;
   } kCases[] = {
-      {"1,234.5", 1234.5}, {" -.5 ", -0.5},  {"+7", 7},           {"1.5E2", 150},
-      {"2d1", 20},         {"1.", 1},        {"1,2", 12},         {"&H1F", 31},
-      {" &HFFFF", -1},     {"1e-2", 0.01},   {"", std::nullopt},  {"   ", std::nullopt},
-      {"1e", std::nullopt}, {"1,", std::nullopt}, {",1", std::nullopt}, {"1,,2", std::nullopt},
-      {"1 2", std::nullopt}, {"12abc", std::nullopt}, {"--1", std::nullopt}, {".", std::nullopt},
-      {"&H", std::nullopt}, {"&HG", std::nullopt}, {"-&H1", std::nullopt}, {"True", std::nullopt},
+      {"1,234.5", 1234.5},
+      {" -.5 ", -0.5},
+      {"+7", 7},
+      {"2d1", 20},
+      {"1.", 1},
+      {" &HFFFF", -1},
+      {"", std::nullopt},
+      {"   ", std::nullopt},
+      {"1e", std::nullopt},
+      {"1,", std::nullopt},
+      {",1", std::nullopt},
+      {"1 2", std::nullopt},
+      {"12abc", std::nullopt},
+      {".", std::nullopt},
+      {"&HG", std::nullopt},
+      {"True", std::nullopt},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text);
@@ -68,15 +64,18 @@ TEST(NumericText, NeedsTheWholeTextToBeANumber) {
   }
 }
 
-// ---- whole numbers --------------------------------------------------------
-
 TEST(Conversions, CLngRoundsHalfToEven) {
   static const struct {
     double value;
     int32_t expected;
   } kCases[] = {
-      {0.5, 0},   {1.5, 2},   {2.5, 2},   {-2.5, -2},  {-1.5, -2},  {-0.5, 0},
-      {0.49, 0},  {0.51, 1},  {-0.51, -1}, {2147483647.49, 2147483647},
+      {0.5, 0},
+      {1.5, 2},
+      {2.5, 2},
+      {-2.5, -2},
+      {-1.5, -2},
+      {0.51, 1},
+      {2147483647.49, 2147483647},
       // Exactly on the lower margin: not below it, so it rounds to the even minimum.
       {-2147483648.5, -2147483648},
   };
@@ -84,75 +83,45 @@ TEST(Conversions, CLngRoundsHalfToEven) {
     SCOPED_TRACE(c.value);
     EXPECT_EQ(CLng(Variant(c.value)), c.expected);
   }
-}
-
-TEST(Conversions, OverflowIsDecidedOnTheUnroundedValue) {
-  for (double x : {2147483647.5, -2147483648.51, 1e10, kNaN, kInfinity, -kInfinity}) {
-    SCOPED_TRACE(x);
-    EXPECT_VB_ERROR(RoundToLong(x), 6);
-  }
-  EXPECT_EQ(RoundToInteger(32767.49), 32767);
+  for (double x : {2147483647.5, -2147483648.51, kNaN}) EXPECT_VB_ERROR(RoundToLong(x), 6);
   EXPECT_EQ(RoundToInteger(-32768.5), -32768);
-  for (double x : {32767.5, -32768.51, kNaN}) {
-    SCOPED_TRACE(x);
-    EXPECT_VB_ERROR(RoundToInteger(x), 6);
-  }
-  EXPECT_VB_ERROR(CInt(Lng(40000)), 6);
+  for (double x : {32767.5, -32768.51}) EXPECT_VB_ERROR(RoundToInteger(x), 6);
 }
 
-TEST(Conversions, CLngOfOtherKinds) {
+TEST(Conversions, CLngNeedsANumberOrNumericText) {
   static const struct {
     Variant value;
     int32_t expected;
   } kCases[] = {
-      {Variant(), 0},          {Variant(true), -1},        {Variant(false), 0},
-      {Int(-7), -7},           {Lng(123456789), 123456789}, {Variant("12.5"), 12},
-      {Variant("-1.5"), -2},   {Variant("0.5"), 0},        {Variant(" 1,234 "), 1234},
-      {Variant("&HFFFF"), -1}, {Variant("2.5E1"), 25},
+      {Variant(), 0},        {Variant(true), -1}, {Variant("12.5"), 12},
+      {Variant("-1.5"), -2}, {Variant("0.5"), 0}, {Variant(" 1,234 "), 1234},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(CStr(c.value));
     EXPECT_EQ(CLng(c.value), c.expected);
   }
-  EXPECT_EQ(CInt(Variant("-2.5")), -2);
-}
-
-TEST(Conversions, ValuesThatAreNoNumberRaiseTheirError) {
   static const struct {
     Variant value;
     int32_t error;
-  } kCases[] = {
-      {Variant("12abc"), 13},     {Variant("abc"), 13},      {Variant(""), 13},
-      {Variant::Null(), 94},      {Variant::Nothing(), 13},  {Variant(VbArray(0, 1)), 13},
-      {Variant("1e999"), 6},
-  };
-  for (const auto& c : kCases) {
+  } kFailures[] = {{Variant("12abc"), 13}, {Variant("abc"), 13},     {Variant(""), 13},
+                   {Variant::Null(), 94},  {Variant::Nothing(), 13}, {Variant(VbArray(0, 1)), 13}};
+  for (const auto& c : kFailures) {
     SCOPED_TRACE(TypeName(c.value));
     EXPECT_VB_ERROR(CLng(c.value), c.error);
-    EXPECT_VB_ERROR(CInt(c.value), c.error);
     EXPECT_VB_ERROR(CDbl(c.value), c.error);
   }
+  EXPECT_VB_ERROR(CInt(Lng(40000)), 6);
 }
 
 TEST(Conversions, CBoolTakesNumbersAndTheWordsTrueAndFalse) {
-  static const struct {
-    Variant value;
-    bool expected;
-  } kCases[] = {
-      {Variant(), false},       {Variant(0.0), false},    {Variant(-0.5), true},
-      {Int(2), true},           {Variant("true"), true},  {Variant("FALSE"), false},
-      {Variant("False"), false}, {Variant("0"), false},   {Variant("2.5"), true},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(CStr(c.value));
-    EXPECT_EQ(CBool(c.value), c.expected);
-  }
+  EXPECT_FALSE(CBool(Variant()));
+  EXPECT_TRUE(CBool(Variant(-0.5)));
+  EXPECT_TRUE(CBool(Variant("true")));
+  EXPECT_FALSE(CBool(Variant("FALSE")));
+  EXPECT_FALSE(CBool(Variant("0")));
   EXPECT_VB_ERROR(CBool(Variant("yes")), 13);
-  EXPECT_VB_ERROR(CBool(Variant(" true")), 13);
   EXPECT_VB_ERROR(CBool(Variant::Null()), 94);
 }
-
-// ---- CStr -----------------------------------------------------------------
 
 TEST(Conversions, CStrPrintsAsVbDoes) {
   static const struct {
@@ -168,14 +137,9 @@ TEST(Conversions, CStrPrintsAsVbDoes) {
       {Variant(0.00001), "1E-05"},
       {Variant(-1.5e-5), "-1.5E-05"},
       {Variant(1.0 / 3), "0.333333333333333"},
-      {Variant(2.5), "2.5"},
-      {Variant(1e100), "1E+100"},
       {Int(-5), "-5"},
-      {Lng(2147483647), "2147483647"},
       {Variant(true), "True"},
-      {Variant(false), "False"},
       {Variant(), ""},
-      {Variant("text"), "text"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.expected);
@@ -184,8 +148,6 @@ TEST(Conversions, CStrPrintsAsVbDoes) {
   EXPECT_VB_ERROR(CStr(Variant::Null()), 94);
 }
 
-// ---- arithmetic -----------------------------------------------------------
-
 TEST(Arithmetic, MultiplyTakesTheKindOfTheHigherOperand) {
   static const struct {
     const char* name;
@@ -193,51 +155,31 @@ TEST(Arithmetic, MultiplyTakesTheKindOfTheHigherOperand) {
   } kCases[] = {
       {"Null left", Variant::Null(), Int(2), Variant::Null()},
       {"Null right", Variant(2.5), Variant::Null(), Variant::Null()},
-      {"Null and text", Variant::Null(), Variant("abc"), Variant::Null()},
       {"Empty twice", Variant(), Variant(), Int(0)},
       {"Empty and Long", Variant(), Lng(5), Lng(0)},
-      {"Integers", Int(3), Int(4), Int(12)},
       {"Integers grow to Long", Int(200), Int(200), Lng(40000)},
-      {"Integer and Long", Int(3), Lng(4), Lng(12)},
       {"Longs grow to Double", Lng(65536), Lng(65536), Variant(4294967296.0)},
       {"Booleans count as Integers", Variant(true), Variant(true), Int(1)},
       {"numeric text is a Double", Variant("2"), Int(3), Variant(6.0)},
-      {"Double", Variant(1.5), Int(2), Variant(3.0)},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Multiply(c.a, c.b), c.expected);
   }
   EXPECT_VB_ERROR(Multiply(Variant("abc"), Int(2)), 13);
-  EXPECT_VB_ERROR(Multiply(Variant(VbArray(0, 1)), Int(2)), 13);
   EXPECT_VB_ERROR(Multiply(Variant::Null(), Variant::Nothing()), 13);
   EXPECT_VB_ERROR(Multiply(Variant(1e308), Int(10)), 6);
 }
 
-TEST(Arithmetic, DivideAlwaysGivesADouble) {
-  static const struct {
-    const char* name;
-    Variant a, b, expected;
-  } kCases[] = {
-      {"Integers", Int(1), Int(2), Variant(0.5)},
-      {"Longs", Lng(6), Lng(3), Variant(2.0)},
-      {"numeric text", Variant("3"), Int(2), Variant(1.5)},
-      {"Empty dividend", Variant(), Int(2), Variant(0.0)},
-      {"Null over zero", Variant::Null(), Int(0), Variant::Null()},
-      {"zero over Null", Int(0), Variant::Null(), Variant::Null()},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Divide(c.a, c.b), c.expected);
-  }
+TEST(Arithmetic, DivideGivesADoubleAndRefusesZero) {
+  EXPECT_EQ(Divide(Int(1), Int(2)), Variant(0.5));
+  EXPECT_EQ(Divide(Variant("3"), Int(2)), Variant(1.5));
+  EXPECT_EQ(Divide(Variant::Null(), Int(0)), Variant::Null());
   EXPECT_VB_ERROR(Divide(Int(1), Int(0)), 11);
   EXPECT_VB_ERROR(Divide(Variant(2.5), Variant()), 11);
   EXPECT_VB_ERROR(Divide(Int(0), Variant(0.0)), 6);
   EXPECT_VB_ERROR(Divide(Variant("abc"), Int(1)), 13);
-  EXPECT_VB_ERROR(Divide(Variant(1e308), Variant(1e-308)), 6);
 }
-
-// ---- Format ---------------------------------------------------------------
 
 TEST(Format, RoundsTheFifteenDigitFormHalfAwayFromZero) {
   static const struct {
@@ -246,58 +188,36 @@ TEST(Format, RoundsTheFifteenDigitFormHalfAwayFromZero) {
     const char* expected;
   } kCases[] = {
       {1234.5, "#,##0.00", "1,234.50"},
-      {2.675, "#,##0.00", "2.68"},  // %.2f would give 2.67
+      {2.675, "#,##0.00", "2.68"},  // %.2f gives 2.67
       {10.004, "#,##0.00", "10.00"},
       {10.006, "#,##0.00", "10.01"},
       {10.4, "#,##0", "10"},
-      {10.5, "#,##0", "11"},
       {0.5, "#,##0", "1"},
-      {0.4, "#,##0", "0"},
       {999.995, "#,##0.00", "1,000.00"},
       {-1234567.891, "#,##0.00", "-1,234,567.89"},
-      {-2.5, "#,##0", "-3"},
-      {0.0, "#,##0.00", "0.00"},
       {-0.0, "#,##0.00", "0.00"},
-      {-0.004, "#,##0.00", "-0.00"},  // VB keeps the sign of a value rounded to zero
-      {1234.5678, "#,##0.000", "1,234.568"},
-      {0.000123, "#,##0.0000", "0.0001"},
+      {-0.004, "#,##0.00", "-0.00"},
       {1e15, "#,##0", "1,000,000,000,000,000"},
-      {12.3, "#,##0.", "12."},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.value << " " << c.pattern);
     EXPECT_EQ(Format(c.value, c.pattern), c.expected);
   }
-}
-
-TEST(Format, OtherPatternsAreInvalidCalls) {
-  for (const char* pattern : {"", "0.00", "#,##0.0#", "#,##0.00x", "#,##0,00", "#,##"}) {
-    SCOPED_TRACE(pattern);
+  for (const char* pattern : {"", "0.00", "#,##0.0#", "#,##0,00"}) {
     EXPECT_VB_ERROR(Format(1.0, pattern), 5);
   }
-}
-
-TEST(Format, VariantsFormatTheirNumber) {
   EXPECT_EQ(Format(Variant::Null(), "#,##0.00"), "");
   EXPECT_EQ(Format(Variant(), "#,##0.00"), "0.00");
   EXPECT_EQ(Format(Variant("1234.5"), "#,##0.00"), "1,234.50");
-  EXPECT_EQ(Format(Lng(-1234567), "#,##0"), "-1,234,567");
   EXPECT_VB_ERROR(Format(Variant("abc"), "#,##0"), 13);
 }
 
-// ---- text -----------------------------------------------------------------
-
-TEST(Text, TrimRemovesSpacesOnly) {
+TEST(Text, TrimAndUCaseTouchOnlySpacesAndAsciiLetters) {
   EXPECT_EQ(Trim("  a b  "), "a b");
   EXPECT_EQ(Trim("\t a \t"), "\t a \t");
-  EXPECT_EQ(Trim("   "), "");
   EXPECT_EQ(LTrim("  a "), "a ");
   EXPECT_EQ(RTrim("  a "), "  a");
-}
-
-TEST(Text, UCaseChangesAsciiLettersOnly) {
-  EXPECT_EQ(UCase("abc xyz-09"), "ABC XYZ-09");
-  EXPECT_EQ(UCase("\xC3\xA9t\xC3\xA9"), "\xC3\xA9T\xC3\xA9");  // é stays as it is
+  EXPECT_EQ(UCase("ab-\xC3\xA9"), "AB-\xC3\xA9");  // é stays as it is
 }
 
 TEST(Text, InStrFindsTextIgnoringCaseAndCountsBytes) {
@@ -307,15 +227,21 @@ TEST(Text, InStrFindsTextIgnoringCaseAndCountsBytes) {
     const char* needle;
     int32_t expected;
   } kCases[] = {
-      {1, "Hello", "LL", 3}, {4, "Hello", "l", 4}, {5, "Hello", "l", 0},
-      {1, "abc", "x", 0},    {1, "", "", 0},       {2, "abc", "", 2},
-      {4, "abc", "a", 0},    {4, "abc", "", 0},    {1, "\xE4\xB8\xAD" "abc", "ABC", 4},
+      {1, "Hello", "LL", 3},
+      {4, "Hello", "l", 4},
+      {5, "Hello", "l", 0},
+      {1, "", "", 0},
+      {2, "abc", "", 2},
+      {4, "abc", "a", 0},
+      {1,
+       "\xE4\xB8\xAD"
+       "abc",
+       "ABC", 4},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.start << " '" << c.text << "' '" << c.needle << "'");
     EXPECT_EQ(InStr(c.start, c.text, c.needle), c.expected);
   }
-  EXPECT_EQ(InStr("PropString", "string"), 5);
   EXPECT_VB_ERROR(InStr(0, "abc", "a"), 5);
 }
 
