@@ -17,13 +17,15 @@ constexpr const char* kQuery = "SELECT FOperator,FExchangeRate FROM t_Currency W
 class BenchDatabase {
  public:
   BenchDatabase()
-      : path_((std::filesystem::temp_directory_path() / ("lumo_bench_data_" + std::to_string(getpid()) + ".db"))
+      : path_((std::filesystem::temp_directory_path() /
+               ("lumo_bench_data_" + std::to_string(getpid()) + ".db"))
                   .string()) {
     std::filesystem::remove(path_);
     sqlite3* db = nullptr;
     sqlite3_open(path_.c_str(), &db);
     sqlite3_exec(db,
-                 "CREATE TABLE t_Currency(FCurrencyID INTEGER PRIMARY KEY, FOperator TEXT, FExchangeRate REAL);"
+                 "CREATE TABLE t_Currency(FCurrencyID INTEGER PRIMARY KEY, FOperator TEXT, "
+                 "FExchangeRate REAL);"
                  "INSERT INTO t_Currency VALUES(1, '*', 1), (2, '*', 7.1), (3, '/', 0.9);",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
@@ -56,7 +58,8 @@ void BareSqlite(benchmark::State& state) {
   for (auto _ : state) {
     sqlite3_stmt* statement = nullptr;
     sqlite3_prepare_v2(db, kQuery, -1, &statement, nullptr);
-    while (sqlite3_step(statement) == SQLITE_ROW) benchmark::DoNotOptimize(sqlite3_column_double(statement, 1));
+    while (sqlite3_step(statement) == SQLITE_ROW)
+      benchmark::DoNotOptimize(sqlite3_column_double(statement, 1));
     sqlite3_finalize(statement);
   }
   sqlite3_close(db);

@@ -19,12 +19,15 @@ struct StepRunner {
   void operator()(const ProcedureCall& call) {
     const SqlValue name = call.name;
     std::optional<QueryResult> found = session.Run(std::string(kProcedureQuery), {&name, 1});
-    if (!found || found->rows.empty()) RaiseInvalidRequest(fmt::format("Unknown stored procedure {} in: {}", call.name, call.text));
+    if (!found || found->rows.empty())
+      RaiseInvalidRequest(fmt::format("Unknown stored procedure {} in: {}", call.name, call.text));
     const Recordset::Row& row = found->rows.front();
     if (!row[0].IsString() || !row[1].IsString()) {
-      RaiseInvalidRequest(fmt::format("Stored procedure {} has no parameter list or body", call.name));
+      RaiseInvalidRequest(
+          fmt::format("Stored procedure {} has no parameter list or body", call.name));
     }
-    for (const BoundStatement& statement : BindProcedure(call, row[0].AsString(), row[1].AsString())) {
+    for (const BoundStatement& statement :
+         BindProcedure(call, row[0].AsString(), row[1].AsString())) {
       Keep(session.Run(statement.sql, statement.arguments));
     }
   }

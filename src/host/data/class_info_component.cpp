@@ -9,7 +9,8 @@
 namespace lumo::data {
 
 RecordsetRef ClassInfo::GetData(const std::string& propString, const std::string& sql) {
-  const bool blank = std::all_of(sql.begin(), sql.end(), [](unsigned char c) { return std::isspace(c); });
+  const bool blank =
+      std::all_of(sql.begin(), sql.end(), [](unsigned char c) { return std::isspace(c); });
   if (blank) return nullptr;
   return PooledConnection(ConnectionTargetOf(propString)).Execute(sql);
 }

@@ -2,8 +2,8 @@
 
 #include "host/data/batch_runner.h"
 #include "host/data/odbc_session.h"
-#include "host/data/sqlite_session.h"
 #include "host/data/sql_tokens.h"
+#include "host/data/sqlite_session.h"
 #include "host/data/tsql_dialect.h"
 
 namespace lumo::data {
@@ -11,9 +11,12 @@ namespace {
 
 class SqliteConnection final : public Connection {
  public:
-  explicit SqliteConnection(const std::string& path) : session_(path, SqliteSession::Mode::OpenExisting) {}
+  explicit SqliteConnection(const std::string& path)
+      : session_(path, SqliteSession::Mode::OpenExisting) {}
 
-  RecordsetRef Execute(const std::string& tsql) override { return RunBatch(session_, TranslateForSqlite(tsql)); }
+  RecordsetRef Execute(const std::string& tsql) override {
+    return RunBatch(session_, TranslateForSqlite(tsql));
+  }
 
  private:
   SqliteSession session_;
@@ -51,7 +54,8 @@ class OdbcConnection final : public Connection {
 }  // namespace
 
 std::unique_ptr<Connection> OpenConnection(const ConnectionTarget& target) {
-  if (target.kind == ConnectionTarget::Kind::SqliteFile) return std::make_unique<SqliteConnection>(target.text);
+  if (target.kind == ConnectionTarget::Kind::SqliteFile)
+    return std::make_unique<SqliteConnection>(target.text);
   return std::make_unique<OdbcConnection>(target.text);
 }
 

@@ -46,7 +46,8 @@ PropertyList ParsePropertyString(std::string_view props) {
     if (rest.starts_with('{')) {
       value = ReadBraced(rest);
       rest = TrimBlanks(rest);
-      if (!rest.empty() && rest.front() != ';') RaiseInvalidRequest("Text after the } of property " + key);
+      if (!rest.empty() && rest.front() != ';')
+        RaiseInvalidRequest("Text after the } of property " + key);
     } else {
       value = TrimBlanks(rest.substr(0, rest.find(';')));
     }
@@ -68,7 +69,8 @@ ConnectionTarget ConnectionTargetOf(std::string_view props) {
   const PropertyList properties = ParsePropertyString(props);
   const std::optional<std::string> file = FindProperty(properties, "DBFile");
   const std::optional<std::string> odbc = FindProperty(properties, "DBConnect");
-  if (file && odbc) RaiseInvalidRequest("The session property string names both DBFile and DBConnect; give one");
+  if (file && odbc)
+    RaiseInvalidRequest("The session property string names both DBFile and DBConnect; give one");
   if (file && !file->empty()) return {ConnectionTarget::Kind::SqliteFile, *file};
   if (odbc && !odbc->empty()) return {ConnectionTarget::Kind::Odbc, *odbc};
   RaiseInvalidRequest(

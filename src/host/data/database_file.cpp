@@ -11,7 +11,8 @@ namespace lumo {
 void CreateDatabase(const std::string& path, bool withDemoData) {
   std::error_code ignored;
   if (std::filesystem::exists(path, ignored)) {
-    data::RaiseInvalidRequest("The database file " + path + " exists already; it is not overwritten");
+    data::RaiseInvalidRequest("The database file " + path +
+                              " exists already; it is not overwritten");
   }
   try {
     data::SqliteSession session(path, data::SqliteSession::Mode::CreateNew);

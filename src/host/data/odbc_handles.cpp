@@ -12,7 +12,8 @@ OdbcHandle::OdbcHandle(SQLSMALLINT type, SQLHANDLE parent) : type_(type) {
   const SQLRETURN rc = SQLAllocHandle(type, parent, &handle_);
   if (!SQL_SUCCEEDED(rc)) {
     handle_ = SQL_NULL_HANDLE;
-    RaiseDatabaseError(rc, fmt::format("Cannot allocate an ODBC handle of type {}", type), "SQLAllocHandle");
+    RaiseDatabaseError(rc, fmt::format("Cannot allocate an ODBC handle of type {}", type),
+                       "SQLAllocHandle");
   }
 }
 
@@ -25,16 +26,19 @@ OdbcDiagnostic Diagnose(const OdbcHandle& handle) {
   std::array<SQLCHAR, SQL_MAX_MESSAGE_LENGTH> message{};
   SQLINTEGER native = 0;
   SQLSMALLINT length = 0;
-  const SQLRETURN rc = SQLGetDiagRec(handle.type(), handle.get(), 1, state.data(), &native, message.data(),
-                                     static_cast<SQLSMALLINT>(message.size()), &length);
+  const SQLRETURN rc =
+      SQLGetDiagRec(handle.type(), handle.get(), 1, state.data(), &native, message.data(),
+                    static_cast<SQLSMALLINT>(message.size()), &length);
   if (!SQL_SUCCEEDED(rc)) return {"HY000", 0, "ODBC call failed without a diagnostic"};
-  return {reinterpret_cast<const char*>(state.data()), native, reinterpret_cast<const char*>(message.data())};
+  return {reinterpret_cast<const char*>(state.data()), native,
+          reinterpret_cast<const char*>(message.data())};
 }
 
 void CheckOdbc(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
   if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
   const OdbcDiagnostic diagnostic = Diagnose(handle);
-  RaiseDatabaseError(diagnostic.native, fmt::format("[{}] {}", diagnostic.state, diagnostic.message), statement);
+  RaiseDatabaseError(diagnostic.native,
+                     fmt::format("[{}] {}", diagnostic.state, diagnostic.message), statement);
 }
 
 }  // namespace lumo::data

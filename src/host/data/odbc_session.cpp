@@ -7,7 +7,9 @@
 namespace lumo::data {
 namespace {
 
-SQLHANDLE AsHandle(SQLINTEGER value) { return reinterpret_cast<SQLHANDLE>(static_cast<intptr_t>(value)); }
+SQLHANDLE AsHandle(SQLINTEGER value) {
+  return reinterpret_cast<SQLHANDLE>(static_cast<intptr_t>(value));
+}
 
 bool IsWholeNumberType(SQLSMALLINT type) {
   return type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_TINYINT || type == SQL_BIGINT ||
@@ -31,19 +33,19 @@ class BoundValues {
       SqlValue& value = values_[i];
       SQLLEN& length = lengths_[i];
       if (auto* whole = std::get_if<int64_t>(&value)) {
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0, whole,
-                              0, nullptr);
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT,
+                              0, 0, whole, 0, nullptr);
       } else if (auto* real = std::get_if<double>(&value)) {
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, real, 0,
-                              nullptr);
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0,
+                              0, real, 0, nullptr);
       } else if (auto* text = std::get_if<std::string>(&value)) {
         length = static_cast<SQLLEN>(text->size());
         rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
                               text->empty() ? 1 : text->size(), 0, text->data(), length, &length);
       } else {
         length = SQL_NULL_DATA;
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0, nullptr,
-                              0, &length);
+        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1,
+                              0, nullptr, 0, &length);
       }
       CheckOdbc(rc, statement, "SQLBindParameter");
     }
@@ -78,12 +80,14 @@ Variant ReadValue(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT 
   SQLLEN indicator = 0;
   if (IsWholeNumberType(type)) {
     int64_t value = 0;
-    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_SBIGINT, &value, 0, &indicator), statement, "SQLGetData");
+    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_SBIGINT, &value, 0, &indicator), statement,
+              "SQLGetData");
     return indicator == SQL_NULL_DATA ? Variant::Null() : WholeNumberValue(value);
   }
   if (IsRealType(type)) {
     double value = 0;
-    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_DOUBLE, &value, 0, &indicator), statement, "SQLGetData");
+    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_DOUBLE, &value, 0, &indicator), statement,
+              "SQLGetData");
     return indicator == SQL_NULL_DATA ? Variant::Null() : Variant(value);
   }
   bool isNull = false;
@@ -98,8 +102,8 @@ QueryResult ReadRows(const OdbcHandle& statement, SQLSMALLINT columns, std::stri
     std::array<SQLCHAR, 256> name{};
     SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    CheckOdbc(SQLDescribeCol(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()), &nameLength,
-                             &type, &size, &digits, &nullable),
+    CheckOdbc(SQLDescribeCol(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
+                             &nameLength, &type, &size, &digits, &nullable),
               statement, sql);
     result.columns.emplace_back(reinterpret_cast<const char*>(name.data()));
     types.push_back(type);
@@ -108,7 +112,8 @@ QueryResult ReadRows(const OdbcHandle& statement, SQLSMALLINT columns, std::stri
   while ((rc = SQLFetch(statement.get())) != SQL_NO_DATA) {
     CheckOdbc(rc, statement, sql);
     Recordset::Row row;
-    for (SQLUSMALLINT c = 1; c <= columns; ++c) row.push_back(ReadValue(statement, c, types[c - 1]));
+    for (SQLUSMALLINT c = 1; c <= columns; ++c)
+      row.push_back(ReadValue(statement, c, types[c - 1]));
     result.rows.push_back(std::move(row));
   }
   return result;
@@ -116,8 +121,8 @@ QueryResult ReadRows(const OdbcHandle& statement, SQLSMALLINT columns, std::stri
 
 // The environment, declared to speak ODBC 3 before any connection is made.
 const OdbcHandle& AsOdbc3(const OdbcHandle& environment) {
-  CheckOdbc(SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION, AsHandle(SQL_OV_ODBC3), 0), environment,
-            "SQLSetEnvAttr(SQL_ATTR_ODBC_VERSION)");
+  CheckOdbc(SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION, AsHandle(SQL_OV_ODBC3), 0),
+            environment, "SQLSetEnvAttr(SQL_ATTR_ODBC_VERSION)");
   return environment;
 }
 
@@ -129,21 +134,24 @@ OdbcSession::OdbcSession(const std::string& connectionString)
   std::vector<SQLCHAR> text(connectionString.begin(), connectionString.end());
   text.push_back('\0');
   SQLSMALLINT outLength = 0;
-  CheckOdbc(SQLDriverConnect(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0, &outLength,
-                             SQL_DRIVER_NOPROMPT),
+  CheckOdbc(SQLDriverConnect(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0,
+                             &outLength, SQL_DRIVER_NOPROMPT),
             connection_, "connect");
   std::array<SQLCHAR, 128> name{};
   SQLSMALLINT nameLength = 0;
-  if (SQL_SUCCEEDED(SQLGetInfo(connection_.get(), SQL_DBMS_NAME, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                               &nameLength))) {
+  if (SQL_SUCCEEDED(SQLGetInfo(connection_.get(), SQL_DBMS_NAME, name.data(),
+                               static_cast<SQLSMALLINT>(name.size()), &nameLength))) {
     dbmsName_ = reinterpret_cast<const char*>(name.data());
   }
 }
 
-OdbcSession::~OdbcSession() { SQLDisconnect(connection_.get()); }
+OdbcSession::~OdbcSession() {
+  SQLDisconnect(connection_.get());
+}
 
 void OdbcSession::Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
-  if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA && Diagnose(handle).state.starts_with("08")) usable_ = false;
+  if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA && Diagnose(handle).state.starts_with("08"))
+    usable_ = false;
   CheckOdbc(rc, handle, statement);
 }
 
@@ -153,7 +161,9 @@ void OdbcSession::SetAutocommit(bool on) {
         connection_, "SQLSetConnectAttr(SQL_ATTR_AUTOCOMMIT)");
 }
 
-void OdbcSession::Begin() { SetAutocommit(false); }
+void OdbcSession::Begin() {
+  SetAutocommit(false);
+}
 
 void OdbcSession::Commit() {
   Check(SQLEndTran(SQL_HANDLE_DBC, connection_.get(), SQL_COMMIT), connection_, "COMMIT");
@@ -166,7 +176,8 @@ void OdbcSession::Rollback() noexcept {
   SQLSetConnectAttr(connection_.get(), SQL_ATTR_AUTOCOMMIT, AsHandle(SQL_AUTOCOMMIT_ON), 0);
 }
 
-std::optional<QueryResult> OdbcSession::Run(const std::string& sql, std::span<const SqlValue> arguments) {
+std::optional<QueryResult> OdbcSession::Run(const std::string& sql,
+                                            std::span<const SqlValue> arguments) {
   OdbcHandle statement(SQL_HANDLE_STMT, connection_.get());
   BoundValues bound(statement, arguments);
   std::vector<SQLCHAR> text(sql.begin(), sql.end());

@@ -29,7 +29,8 @@ class OdbcSession final : public SqlSession {
   void Rollback() noexcept override;
   // Several statements in one text (SQL Server) each give a result; the
   // last one with columns is returned.
-  std::optional<QueryResult> Run(const std::string& sql, std::span<const SqlValue> arguments) override;
+  std::optional<QueryResult> Run(const std::string& sql,
+                                 std::span<const SqlValue> arguments) override;
 
  private:
   void Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement);

@@ -33,7 +33,8 @@ class SqlSession {
   virtual void Rollback() noexcept = 0;
   // Runs one statement with a value for each "?"; a statement that yields
   // columns gives its rows. A database error is raised as a VbError.
-  virtual std::optional<QueryResult> Run(const std::string& sql, std::span<const SqlValue> arguments) = 0;
+  virtual std::optional<QueryResult> Run(const std::string& sql,
+                                         std::span<const SqlValue> arguments) = 0;
 };
 
 }  // namespace lumo::data

@@ -7,9 +7,15 @@
 namespace lumo::data {
 namespace {
 
-bool IsWordStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
-bool IsWordChar(char c) { return IsWordStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '$'; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsWordStart(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80);
+}
+bool IsWordChar(char c) {
+  return IsWordStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '$';
+}
+bool IsDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 class Scanner {
  public:
@@ -43,7 +49,8 @@ class Scanner {
     size_t at = pos_ + 1;
     while (true) {
       at = sql_.find(close, at);
-      if (at == std::string_view::npos) RaiseInvalidRequest("Unterminated " + std::string(what) + " in SQL text");
+      if (at == std::string_view::npos)
+        RaiseInvalidRequest("Unterminated " + std::string(what) + " in SQL text");
       if (at + 1 < sql_.size() && sql_[at + 1] == close) {
         at += 2;
         continue;
@@ -79,7 +86,8 @@ class Scanner {
     if (IsDigit(c) || (c == '.' && IsDigit(At(1)))) return Take(Kind::Number, EndOfNumber());
     if (IsWordStart(c)) return Take(Kind::Word, EndOfWord(pos_));
     const std::string_view pair = sql_.substr(pos_, 2);
-    if (pair == "<>" || pair == "<=" || pair == ">=" || pair == "!=" || pair == "||") return Take(Kind::Symbol, pos_ + 2);
+    if (pair == "<>" || pair == "<=" || pair == ">=" || pair == "!=" || pair == "||")
+      return Take(Kind::Symbol, pos_ + 2);
     return Take(Kind::Symbol, pos_ + 1);
   }
 
@@ -106,7 +114,9 @@ class Scanner {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+    if (std::toupper(static_cast<unsigned char>(a[i])) !=
+        std::toupper(static_cast<unsigned char>(b[i])))
+      return false;
   }
   return true;
 }
@@ -115,7 +125,9 @@ bool SqlToken::IsWord(std::string_view keyword) const {
   return kind == Kind::Word && EqualsIgnoringCase(text, keyword);
 }
 
-SqlTokens Tokenize(std::string_view sql) { return Scanner(sql).Run(); }
+SqlTokens Tokenize(std::string_view sql) {
+  return Scanner(sql).Run();
+}
 
 std::string TextValue(const SqlToken& token) {
   std::string value;

@@ -31,7 +31,9 @@ struct SqlToken {
   Kind kind;
   std::string text;
 
-  bool IsBlank() const { return kind == Kind::Space || kind == Kind::LineBreak || kind == Kind::Comment; }
+  bool IsBlank() const {
+    return kind == Kind::Space || kind == Kind::LineBreak || kind == Kind::Comment;
+  }
   // A word equal to `keyword` without regard to ASCII letter case.
   bool IsWord(std::string_view keyword) const;
   bool IsSymbol(char c) const { return kind == Kind::Symbol && text.size() == 1 && text[0] == c; }
@@ -48,7 +50,9 @@ std::string TextValue(const SqlToken& token);
 
 // Joins the token texts of [first, last).
 std::string JoinTokens(SqlTokens::const_iterator first, SqlTokens::const_iterator last);
-inline std::string JoinTokens(const SqlTokens& tokens) { return JoinTokens(tokens.begin(), tokens.end()); }
+inline std::string JoinTokens(const SqlTokens& tokens) {
+  return JoinTokens(tokens.begin(), tokens.end());
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

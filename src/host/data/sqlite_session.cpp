@@ -19,9 +19,12 @@ bool IsBlank(const char* text) {
 
 Variant ColumnValue(sqlite3_stmt* statement, int column) {
   switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER: return WholeNumberValue(sqlite3_column_int64(statement, column));
-    case SQLITE_FLOAT: return Variant(sqlite3_column_double(statement, column));
-    case SQLITE_NULL: return Variant::Null();
+    case SQLITE_INTEGER:
+      return WholeNumberValue(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+      return Variant(sqlite3_column_double(statement, column));
+    case SQLITE_NULL:
+      return Variant::Null();
     default: {  // TEXT, and BLOB read as its bytes
       const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, column));
       return Variant(std::string(bytes == nullptr ? "" : bytes,
@@ -38,7 +41,8 @@ int Bind(sqlite3_stmt* statement, int index, const SqlValue& value) {
     int operator()(int64_t v) const { return sqlite3_bind_int64(statement, index, v); }
     int operator()(double v) const { return sqlite3_bind_double(statement, index, v); }
     int operator()(const std::string& v) const {
-      return sqlite3_bind_text(statement, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+      return sqlite3_bind_text(statement, index, v.data(), static_cast<int>(v.size()),
+                               SQLITE_TRANSIENT);
     }
   };
   return std::visit(Binder{statement, index}, value);
@@ -64,8 +68,9 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (rc != SQLITE_OK) {
-    RaiseDatabaseError(rc, fmt::format("Cannot open the database file {}: {}", path,
-                                       db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)),
+    RaiseDatabaseError(rc,
+                       fmt::format("Cannot open the database file {}: {}", path,
+                                   db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)),
                        "open");
   }
   sqlite3_extended_result_codes(db, 0);
@@ -79,7 +84,8 @@ void SqliteSession::RaiseLastError(std::string_view statement) const {
 SqliteSession::StatementPtr SqliteSession::Prepare(const std::string& sql) const {
   sqlite3_stmt* raw = nullptr;
   const char* tail = nullptr;
-  if (sqlite3_prepare_v2(db_.get(), sql.c_str(), static_cast<int>(sql.size()), &raw, &tail) != SQLITE_OK) {
+  if (sqlite3_prepare_v2(db_.get(), sql.c_str(), static_cast<int>(sql.size()), &raw, &tail) !=
+      SQLITE_OK) {
     RaiseLastError(sql);
   }
   StatementPtr statement(raw);
@@ -94,13 +100,17 @@ void SqliteSession::Begin() {
   Run("BEGIN IMMEDIATE", {});
 }
 
-void SqliteSession::Commit() { Run("COMMIT", {}); }
-
-void SqliteSession::Rollback() noexcept {
-  if (!sqlite3_get_autocommit(db_.get())) sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+void SqliteSession::Commit() {
+  Run("COMMIT", {});
 }
 
-std::optional<QueryResult> SqliteSession::Run(const std::string& sql, std::span<const SqlValue> arguments) {
+void SqliteSession::Rollback() noexcept {
+  if (!sqlite3_get_autocommit(db_.get()))
+    sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+std::optional<QueryResult> SqliteSession::Run(const std::string& sql,
+                                              std::span<const SqlValue> arguments) {
   StatementPtr fresh;
   sqlite3_stmt* statement = nullptr;
   if (auto kept = queries_.find(sql); kept != queries_.end()) {

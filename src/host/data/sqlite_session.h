@@ -24,7 +24,8 @@ class SqliteSession final : public SqlSession {
   void Begin() override;
   void Commit() override;
   void Rollback() noexcept override;
-  std::optional<QueryResult> Run(const std::string& sql, std::span<const SqlValue> arguments) override;
+  std::optional<QueryResult> Run(const std::string& sql,
+                                 std::span<const SqlValue> arguments) override;
 
   // Runs a script of statements separated by ";" (schema and demo data).
   void RunScript(const std::string& script);

@@ -49,7 +49,8 @@ SqlTokens Trimmed(SqlTokens::const_iterator first, SqlTokens::const_iterator las
 
 bool StartsStatement(const SqlTokens& tokens, size_t at) {
   const SqlToken& token = tokens[at];
-  if (IsAnyWord(token, {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "DROP", "EXEC", "EXECUTE"})) {
+  if (IsAnyWord(token,
+                {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "DROP", "EXEC", "EXECUTE"})) {
     return true;
   }
   const size_t next = NextSignificant(tokens, at + 1);
@@ -90,9 +91,10 @@ std::vector<SqlTokens> SplitStatements(const SqlTokens& tokens) {
 // ---- constructs that only SQL Server knows ----------------------------------
 
 constexpr std::array kTsqlOnlyWords = {
-    "TOP",     "DECLARE", "GETDATE",  "NOLOCK",     "CONVERT",  "LEN",       "CHARINDEX",
-    "DATEADD", "DATEDIFF", "DATEPART", "NEWID",     "SCOPE_IDENTITY", "IDENTITY", "PRINT",
-    "RAISERROR", "BEGIN", "COMMIT",   "ROLLBACK",   "TRAN",     "TRANSACTION", "GO", "OUTPUT"};
+    "TOP",       "DECLARE",     "GETDATE",   "NOLOCK",   "CONVERT", "LEN",
+    "CHARINDEX", "DATEADD",     "DATEDIFF",  "DATEPART", "NEWID",   "SCOPE_IDENTITY",
+    "IDENTITY",  "PRINT",       "RAISERROR", "BEGIN",    "COMMIT",  "ROLLBACK",
+    "TRAN",      "TRANSACTION", "GO",        "OUTPUT"};
 
 void RefuseTsqlOnly(const SqlTokens& tokens, std::string_view statement) {
   for (size_t i = 0; i < tokens.size(); ++i) {
@@ -100,11 +102,14 @@ void RefuseTsqlOnly(const SqlTokens& tokens, std::string_view statement) {
     const size_t next = NextSignificant(tokens, i + 1);
     const bool nextIsOpen = next < tokens.size() && tokens[next].IsSymbol('(');
     switch (token.kind) {
-      case Kind::BracketName: Refuse("square-bracket name " + token.text, statement);
-      case Kind::Variable: Refuse("variable " + token.text, statement);
+      case Kind::BracketName:
+        Refuse("square-bracket name " + token.text, statement);
+      case Kind::Variable:
+        Refuse("variable " + token.text, statement);
       case Kind::Word:
         for (std::string_view word : kTsqlOnlyWords) {
-          if (token.IsWord(word)) Refuse(fmt::format("T-SQL keyword or function {}", token.text), statement);
+          if (token.IsWord(word))
+            Refuse(fmt::format("T-SQL keyword or function {}", token.text), statement);
         }
         if (token.IsWord("WITH") && nextIsOpen) Refuse("table hint WITH (...)", statement);
         if (token.IsWord("N") && i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Text) {
@@ -115,12 +120,14 @@ void RefuseTsqlOnly(const SqlTokens& tokens, std::string_view statement) {
         // "+" beside a text literal is a concatenation, which SQLite writes ||.
         if (token.IsSymbol('+')) {
           const size_t previous = PreviousSignificant(tokens, i);
-          const bool besideText = (previous < tokens.size() && tokens[previous].kind == Kind::Text) ||
-                                  (next < tokens.size() && tokens[next].kind == Kind::Text);
+          const bool besideText =
+              (previous < tokens.size() && tokens[previous].kind == Kind::Text) ||
+              (next < tokens.size() && tokens[next].kind == Kind::Text);
           if (besideText) Refuse("string concatenation with +", statement);
         }
         break;
-      default: break;
+      default:
+        break;
     }
   }
 }
@@ -174,7 +181,8 @@ size_t FindTopLevelWord(const SqlTokens& tokens, const std::vector<int>& depths,
 bool ReferencesAlias(SqlTokens::const_iterator first, SqlTokens::const_iterator last,
                      std::string_view alias) {
   for (auto it = first; it != last && it + 1 != last; ++it) {
-    if (it->kind == Kind::Word && EqualsIgnoringCase(it->text, alias) && (it + 1)->IsSymbol('.')) return true;
+    if (it->kind == Kind::Word && EqualsIgnoringCase(it->text, alias) && (it + 1)->IsSymbol('.'))
+      return true;
   }
   return false;
 }
@@ -187,15 +195,16 @@ struct JoinItem {
   size_t table = 0, alias = 0, on = 0;  // token indexes; 0 when absent
 };
 
-std::vector<JoinItem> SplitJoins(const SqlTokens& tokens, const std::vector<int>& depths, size_t begin,
-                                 size_t end, std::string_view statement) {
+std::vector<JoinItem> SplitJoins(const SqlTokens& tokens, const std::vector<int>& depths,
+                                 size_t begin, size_t end, std::string_view statement) {
   std::vector<size_t> starts{begin};
   for (size_t i = begin; i < end; ++i) {
     if (depths[i] != 0 || tokens[i].IsBlank()) continue;
     if (tokens[i].IsSymbol(',')) Refuse("UPDATE ... FROM with a comma join", statement);
     const size_t previous = PreviousSignificant(tokens, i);
-    const bool afterJoinWord = previous < tokens.size() &&
-                               IsAnyWord(tokens[previous], {"INNER", "LEFT", "RIGHT", "FULL", "CROSS", "OUTER"});
+    const bool afterJoinWord =
+        previous < tokens.size() &&
+        IsAnyWord(tokens[previous], {"INNER", "LEFT", "RIGHT", "FULL", "CROSS", "OUTER"});
     if (IsAnyWord(tokens[i], {"INNER", "LEFT", "RIGHT", "FULL", "CROSS"}) ||
         (tokens[i].IsWord("JOIN") && !afterJoinWord)) {
       starts.push_back(i);
@@ -227,7 +236,8 @@ std::string RewriteUpdateFrom(const SqlTokens& tokens, size_t from, std::string_
   const size_t aliasAt = NextSignificant(tokens, 1);
   const size_t setAt = NextSignificant(tokens, aliasAt + 1);
   if (tokens[aliasAt].kind != Kind::Word || setAt >= from || !tokens[setAt].IsWord("SET")) {
-    Refuse("UPDATE ... FROM not of the form Update alias set ... From ... Join target alias", statement);
+    Refuse("UPDATE ... FROM not of the form Update alias set ... From ... Join target alias",
+           statement);
   }
   const std::string& alias = tokens[aliasAt].text;
   const size_t where = FindTopLevelWord(tokens, depths, from, "WHERE");
@@ -241,7 +251,8 @@ std::string RewriteUpdateFrom(const SqlTokens& tokens, size_t from, std::string_
       atAssignmentStart = false;
       const size_t dot = NextSignificant(tokens, i + 1);
       if (dot < from && tokens[dot].IsSymbol('.')) {
-        if (!EqualsIgnoringCase(token.text, alias)) Refuse("SET of a column of another table than " + alias, statement);
+        if (!EqualsIgnoringCase(token.text, alias))
+          Refuse("SET of a column of another table than " + alias, statement);
         i = dot;
         continue;
       }
@@ -258,7 +269,8 @@ std::string RewriteUpdateFrom(const SqlTokens& tokens, size_t from, std::string_
   if (target == nullptr || target == &items.front()) {
     Refuse("UPDATE whose target " + alias + " is not a joined table of FROM", statement);
   }
-  if (!target->inner || target->on == 0) Refuse("UPDATE whose target " + alias + " is not INNER JOINed", statement);
+  if (!target->inner || target->on == 0)
+    Refuse("UPDATE whose target " + alias + " is not INNER JOINed", statement);
   std::string otherJoins;
   for (const JoinItem& item : items) {
     if (&item == target) continue;
@@ -269,9 +281,10 @@ std::string RewriteUpdateFrom(const SqlTokens& tokens, size_t from, std::string_
     otherJoins += JoinTokens(tokens.begin() + item.begin, tokens.begin() + item.end);
   }
 
-  const SqlTokens targetCondition = Trimmed(tokens.begin() + target->on + 1, tokens.begin() + target->end);
-  std::string text = fmt::format("UPDATE {} AS {} SET{}FROM{}WHERE {}", tokens[target->table].text, alias,
-                                 assignments, otherJoins, JoinTokens(targetCondition));
+  const SqlTokens targetCondition =
+      Trimmed(tokens.begin() + target->on + 1, tokens.begin() + target->end);
+  std::string text = fmt::format("UPDATE {} AS {} SET{}FROM{}WHERE {}", tokens[target->table].text,
+                                 alias, assignments, otherJoins, JoinTokens(targetCondition));
   if (where < tokens.size()) {
     text += " AND (" + JoinTokens(Trimmed(tokens.begin() + where + 1, tokens.end())) + ")";
   }
@@ -288,7 +301,8 @@ SqlValue ParseNumber(std::string_view text, bool negative, std::string_view stat
     if (std::from_chars(first, last, whole).ec == std::errc{}) return negative ? -whole : whole;
   }
   double real = 0;
-  if (std::from_chars(first, last, real).ec != std::errc{}) Refuse(fmt::format("number {}", text), statement);
+  if (std::from_chars(first, last, real).ec != std::errc{})
+    Refuse(fmt::format("number {}", text), statement);
   return negative ? -real : real;
 }
 
@@ -304,10 +318,12 @@ ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
   const auto finish = [&] {
     if (argument.empty()) RaiseInvalidRequest("Empty argument in: " + statement);
     const SqlToken& first = tokens[argument[0]];
-    const bool signedNumber = argument.size() == 2 && (first.IsSymbol('-') || first.IsSymbol('+')) &&
+    const bool signedNumber = argument.size() == 2 &&
+                              (first.IsSymbol('-') || first.IsSymbol('+')) &&
                               tokens[argument[1]].kind == Kind::Number;
     if (signedNumber) {
-      call.arguments.push_back(ParseNumber(tokens[argument[1]].text, first.IsSymbol('-'), statement));
+      call.arguments.push_back(
+          ParseNumber(tokens[argument[1]].text, first.IsSymbol('-'), statement));
     } else if (argument.size() == 1 && first.kind == Kind::Number) {
       call.arguments.push_back(ParseNumber(first.text, false, statement));
     } else if (argument.size() == 1 && first.kind == Kind::Text) {
@@ -340,8 +356,9 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
   if (first.IsWord("SET")) {
     const size_t option = NextSignificant(tokens, 1);
     const size_t value = NextSignificant(tokens, option + 1);
-    const bool noCount = option < tokens.size() && tokens[option].IsWord("NOCOUNT") && value < tokens.size() &&
-                         IsAnyWord(tokens[value], {"ON", "OFF"}) && NextSignificant(tokens, value + 1) == tokens.size();
+    const bool noCount = option < tokens.size() && tokens[option].IsWord("NOCOUNT") &&
+                         value < tokens.size() && IsAnyWord(tokens[value], {"ON", "OFF"}) &&
+                         NextSignificant(tokens, value + 1) == tokens.size();
     if (!noCount) Refuse("SET option", statement);
     return std::nullopt;  // SQLite reports no row counts to suppress
   }

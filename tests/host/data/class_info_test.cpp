@@ -9,6 +9,7 @@
 #include "host/data/class_info_component.h"
 #include "host/data/database_file.h"
 #include "host/data/register.h"
+#include "platform/vb.h"
 #include "support/vb_testing.h"
 #include "test_database.h"
 
@@ -22,7 +23,9 @@ enum class Backend { Sqlite, OdbcSqlite };
 class ClassInfoOnDatabase : public ::testing::TestWithParam<Backend> {
  protected:
   RecordsetRef Run(const std::string& sql) { return ClassInfo().GetData(props(), sql); }
-  std::string props() const { return GetParam() == Backend::Sqlite ? db_.props() : db_.odbcProps(); }
+  std::string props() const {
+    return GetParam() == Backend::Sqlite ? db_.props() : db_.odbcProps();
+  }
   // The rows of a query as "a|b|c" lines, Null shown as <null>.
   std::vector<std::string> Rows(const std::string& sql) {
     RecordsetRef rs = Run(sql);
@@ -31,9 +34,7 @@ class ClassInfoOnDatabase : public ::testing::TestWithParam<Backend> {
       std::string row;
       for (int32_t c = 0; c < rs->FieldCount(); ++c) {
         const Variant& v = rs->Value(rs->FieldName(c));
-        row += (c ? "|" : "") + (v.IsNull() ? "<null>" : v.IsString() ? v.AsString()
-                                                        : v.kind() == Variant::Kind::Long ? std::to_string(v.AsLong())
-                                                                                          : std::to_string(v.AsDouble()));
+        row += (c ? "|" : "") + (v.IsNull() ? "<null>" : vb::CStr(v));
       }
       rows.push_back(row);
     }
@@ -44,8 +45,11 @@ class ClassInfoOnDatabase : public ::testing::TestWithParam<Backend> {
   TestDatabase db_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Backends, ClassInfoOnDatabase, ::testing::Values(Backend::Sqlite, Backend::OdbcSqlite),
-                         [](const auto& info) { return info.param == Backend::Sqlite ? "Sqlite" : "OdbcSqlite"; });
+INSTANTIATE_TEST_SUITE_P(Backends, ClassInfoOnDatabase,
+                         ::testing::Values(Backend::Sqlite, Backend::OdbcSqlite),
+                         [](const auto& info) {
+                           return info.param == Backend::Sqlite ? "Sqlite" : "OdbcSqlite";
+                         });
 
 TEST_P(ClassInfoOnDatabase, SelectGivesTheRowsWithTheirTypesNullsAndColumnNames) {
   RecordsetRef rs = Run("SELECT FName, FLong, FReal, FNothing FROM t_Kinds ORDER BY FLong");
@@ -77,11 +81,14 @@ TEST_P(ClassInfoOnDatabase, ABatchIsAllOrNothing) {
   };
   static const Case kCases[] = {
       {"third statement names no table",
-       "INSERT INTO t_Log VALUES(1, 1, 'a')\r\nINSERT INTO t_Log VALUES(1, 2, 'b')\r\nINSERT INTO t_Missing VALUES(1)"},
+       "INSERT INTO t_Log VALUES(1, 1, 'a')\r\nINSERT INTO t_Log VALUES(1, 2, 'b')\r\nINSERT INTO "
+       "t_Missing VALUES(1)"},
       {"third call breaks a constraint",
        "EXEC p_Log 1,1,'a'\r\nEXEC p_Log 1,2,'b'\r\nEXEC p_Log NULL,3,'c'\r\n"},
-      {"third call names no procedure", "EXEC p_Log 1,1,'a'\r\nEXEC p_Log 1,2,'b'\r\nEXEC p_Nowhere 1\r\n"},
-      {"third call has too few arguments", "EXEC p_Log 1,1,'a'\r\nEXEC p_Log 1,2,'b'\r\nEXEC p_Log 1,3\r\n"},
+      {"third call names no procedure",
+       "EXEC p_Log 1,1,'a'\r\nEXEC p_Log 1,2,'b'\r\nEXEC p_Nowhere 1\r\n"},
+      {"third call has too few arguments",
+       "EXEC p_Log 1,1,'a'\r\nEXEC p_Log 1,2,'b'\r\nEXEC p_Log 1,3\r\n"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -109,33 +116,37 @@ TEST_P(ClassInfoOnDatabase, DatabaseErrorsCarryTheirMessageAndStatement) {
 
 TEST_P(ClassInfoOnDatabase, ExecBindsItsArgumentsAsValues) {
   Run("EXEC p_Log 1001,3,'it''s''); DROP TABLE t_Log; --'\r\nEXEC p_Log 1001,4,NULL\r\n");
-  EXPECT_EQ(Rows("SELECT FOrder, FEntry, FNote FROM t_Log ORDER BY FEntry"),
-            (std::vector<std::string>{"1001|-4|<null>", "1001|-3|copy of it's'); DROP TABLE t_Log; --",
-                                      "1001|3|it's'); DROP TABLE t_Log; --", "1001|4|<null>"}));
+  EXPECT_EQ(
+      Rows("SELECT FOrder, FEntry, FNote FROM t_Log ORDER BY FEntry"),
+      (std::vector<std::string>{"1001|-4|<null>", "1001|-3|copy of it's'); DROP TABLE t_Log; --",
+                                "1001|3|it's'); DROP TABLE t_Log; --", "1001|4|<null>"}));
 }
 
 TEST_P(ClassInfoOnDatabase, ItemPriceUpdateTakesEachItemsLastLineOfTheBill) {
   Run("Update t0 set t0.FOrderPrice = Round( Page2.FPrice * (( 100 + Page2.FTaxRate ) / 100 ) "
       " * Page1.FExchangeRate * ((100 - Page2.FDiscountRate)  / 100 ) "
-      " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , t1.FPriceDecimal)\r\n"
+      " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , "
+      "t1.FPriceDecimal)\r\n"
       "From POOrderEntry Page2\r\n"
       "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
       "Inner Join t_ICItemCore t0 on t0.FItemID = Page2.FItemID\r\n"
       "Inner Join t_ICItem t1 on t1.FItemID = Page2.FItemID\r\n"
       "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID\r\n"
       "Where Page1.FInterID = 1001\r\n"
-      " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = Page2.FInterID"
+      " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = "
+      "Page2.FInterID"
       " And FItemID = Page2.FItemID )");
   // Item 10: line 2, 50 * 1.17 * 2 / 12 (a box). Item 20: line 3, 9.99 * 2, unit
   // coefficient 0 read as 1, one decimal. Item 30 is on another order.
   EXPECT_EQ(Rows("SELECT FItemID, FOrderPrice FROM t_ICItemCore ORDER BY FItemID"),
-            (std::vector<std::string>{"10|9.750000", "20|20.000000", "30|7.000000"}));
+            (std::vector<std::string>{"10|9.75", "20|20", "30|7"}));
 }
 
 TEST_P(ClassInfoOnDatabase, MappingBatchGivesOneRowPerPositionAndDropsItsTable) {
   const std::string batch =
       "Set NoCount On \r\n\r\n"
-      "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not null default(0))\r\n\r\n"
+      "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not null "
+      "default(0))\r\n\r\n"
       "Insert Into #TmpItem (FIndex,FItemID) Values(1,101)\r\n"
       "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)\r\n"
       "Insert Into #TmpItem (FIndex,FItemID) Values(3,103)\r\n"
@@ -183,7 +194,10 @@ TEST(CreateDatabase, WritesANewFileAndRefusesAnExistingOne) {
   TestDatabase db;
   const std::string path = db.folder() + "/new.db";
   CreateDatabase(path, true);
-  EXPECT_EQ(ClassInfo().GetData("DBFile=" + path, "SELECT count(*) AS N FROM sqlite_master")->RecordCount(), 1);
+  EXPECT_EQ(ClassInfo()
+                .GetData("DBFile=" + path, "SELECT count(*) AS N FROM sqlite_master")
+                ->RecordCount(),
+            1);
   std::ofstream(db.folder() + "/other.db") << "not a database";
   EXPECT_VB_ERROR(CreateDatabase(db.folder() + "/other.db", false), vberr::kInvalidCall);
   std::ifstream kept(db.folder() + "/other.db");

@@ -17,8 +17,10 @@ TEST(ConnectionTarget, FindsTheDatabaseInThePropertyString) {
   static const Case kCases[] = {
       {"DBFile=/tmp/a.db", Kind::SqliteFile, "/tmp/a.db"},
       {"UserID=16; dbfile = /tmp/my file.db ;Language=CHS", Kind::SqliteFile, "/tmp/my file.db"},
-      {"DBConnect={Driver=SQLite3;Database=/tmp/x.db};UserID=16", Kind::Odbc, "Driver=SQLite3;Database=/tmp/x.db"},
-      {"dbCONNECT = {Driver=FreeTDS;Server=db;PWD=a}}b;} ", Kind::Odbc, "Driver=FreeTDS;Server=db;PWD=a}b;"},
+      {"DBConnect={Driver=SQLite3;Database=/tmp/x.db};UserID=16", Kind::Odbc,
+       "Driver=SQLite3;Database=/tmp/x.db"},
+      {"dbCONNECT = {Driver=FreeTDS;Server=db;PWD=a}}b;} ", Kind::Odbc,
+       "Driver=FreeTDS;Server=db;PWD=a}b;"},
       {"DBConnect=Driver=SQLite3", Kind::Odbc, "Driver=SQLite3"},
       {"flag;;DBFile=x.db;", Kind::SqliteFile, "x.db"},
   };
@@ -32,8 +34,12 @@ TEST(ConnectionTarget, FindsTheDatabaseInThePropertyString) {
 
 TEST(ConnectionTarget, RefusesAStringThatNamesNoSingleDatabase) {
   static const char* const kCases[] = {
-      "", "UserID=16;Language=CHS", "DBFile=", "DBFile=a.db;DBConnect={Driver=SQLite3}",
-      "DBConnect={Driver=SQLite3;Database=x", "DBConnect={Driver=SQLite3} trailing",
+      "",
+      "UserID=16;Language=CHS",
+      "DBFile=",
+      "DBFile=a.db;DBConnect={Driver=SQLite3}",
+      "DBConnect={Driver=SQLite3;Database=x",
+      "DBConnect={Driver=SQLite3} trailing",
   };
   for (const char* props : kCases) {
     SCOPED_TRACE(props);

@@ -8,10 +8,12 @@ namespace lumo::data {
 namespace {
 
 TEST(Procedure, PlaceholdersBecomeMarkersWithTheirArgumentsInOrder) {
-  const ProcedureCall call{"p_Log", {int64_t{1001}, std::string("it's"), std::monostate{}}, "EXEC p_Log ..."};
+  const ProcedureCall call{
+      "p_Log", {int64_t{1001}, std::string("it's"), std::monostate{}}, "EXEC p_Log ..."};
   const std::vector<BoundStatement> statements =
-      BindProcedure(call, " Order , Note,Extra", "UPDATE t SET a = :note WHERE b = ':Order' AND c = :ORDER;\n"
-                                                  "  ; DELETE FROM u WHERE d = :Extra OR e = :Order;");
+      BindProcedure(call, " Order , Note,Extra",
+                    "UPDATE t SET a = :note WHERE b = ':Order' AND c = :ORDER;\n"
+                    "  ; DELETE FROM u WHERE d = :Extra OR e = :Order;");
   ASSERT_EQ(statements.size(), 2u);
   EXPECT_EQ(statements[0].sql, "UPDATE t SET a = ? WHERE b = ':Order' AND c = ?");
   EXPECT_EQ(statements[0].arguments, (std::vector<SqlValue>{std::string("it's"), int64_t{1001}}));

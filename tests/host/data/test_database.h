@@ -58,7 +58,9 @@ class TestDatabase {
 
   const std::string& path() const { return path_; }
   std::string props() const { return "UserID=16;DBFile=" + path_ + ";Language=CHS"; }
-  std::string odbcProps() const { return "UserID=16;DBConnect={Driver=SQLite3;Database=" + path_ + "}"; }
+  std::string odbcProps() const {
+    return "UserID=16;DBConnect={Driver=SQLite3;Database=" + path_ + "}";
+  }
   std::string folder() const { return folder_.string(); }
 
  private:

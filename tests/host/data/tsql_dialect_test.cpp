@@ -12,7 +12,8 @@ namespace {
 constexpr const char* kItemPriceUpdate =
     "Update t0 set t0.FOrderPrice = Round( Page2.FPrice * (( 100 + Page2.FTaxRate ) / 100 ) "
     " * Page1.FExchangeRate * ((100 - Page2.FDiscountRate)  / 100 ) "
-    " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , t1.FPriceDecimal)\r\n"
+    " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , "
+    "t1.FPriceDecimal)\r\n"
     "From POOrderEntry Page2\r\n"
     "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
     "Inner Join t_ICItemCore t0 on t0.FItemID = Page2.FItemID\r\n"
@@ -25,7 +26,8 @@ constexpr const char* kItemPriceUpdate =
 // The list form of the mapping lookup: supplier 7, items 101 and 102.
 constexpr const char* kMappingBatch =
     "Set NoCount On \r\n\r\n"
-    "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not null default(0))\r\n\r\n"
+    "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not null "
+    "default(0))\r\n\r\n"
     "Insert Into #TmpItem (FIndex,FItemID) Values(1,101)\r\n"
     "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)\r\n"
     "\r\nSelect u1.FIndex,Min(v1.FEntryID) as FInterID from #TmpItem u1\r\n"
@@ -51,22 +53,26 @@ TEST(TsqlDialect, ItemPriceUpdateBecomesUpdateOfTheTargetWithTheOtherJoinsInFrom
   const std::vector<std::string> texts = Texts(TranslateForSqlite(kItemPriceUpdate));
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0],
-            "UPDATE t_ICItemCore AS t0 SET FOrderPrice = Round( Page2.FPrice * (( 100 + Page2.FTaxRate ) / 100 ) "
+            "UPDATE t_ICItemCore AS t0 SET FOrderPrice = Round( Page2.FPrice * (( 100 + "
+            "Page2.FTaxRate ) / 100 ) "
             " * Page1.FExchangeRate * ((100 - Page2.FDiscountRate)  / 100 ) "
-            " / (Case When ifnull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , t1.FPriceDecimal)\r\n"
+            " / (Case When ifnull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , "
+            "t1.FPriceDecimal)\r\n"
             "FROM POOrderEntry Page2\r\n"
             "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
             "Inner Join t_ICItem t1 on t1.FItemID = Page2.FItemID\r\n"
             "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID\r\n"
             "WHERE t0.FItemID = Page2.FItemID AND (Page1.FInterID = 1001\r\n"
-            " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = Page2.FInterID"
+            " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = "
+            "Page2.FInterID"
             " And FItemID = Page2.FItemID ))");
 }
 
 TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
   const std::vector<std::string> texts = Texts(TranslateForSqlite(kMappingBatch));
   const std::vector<std::string> expected = {
-      "Create TEMP Table temp.\"#TmpItem\"(FIndex int not null default(0) , FItemID int not null default(0))",
+      "Create TEMP Table temp.\"#TmpItem\"(FIndex int not null default(0) , FItemID int not null "
+      "default(0))",
       "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(1,101)",
       "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(2,102)",
       "Select u1.FIndex,Min(v1.FEntryID) as FInterID from temp.\"#TmpItem\" u1\r\n"
@@ -79,8 +85,8 @@ TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
 }
 
 TEST(TsqlDialect, ExecBatchWithCrLfGivesOneCallPerLine) {
-  const std::vector<SqliteStep> steps =
-      TranslateForSqlite("EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\nEXEC p_UpdateSupplyInfoByPOOrd 1001,3,16\r\n");
+  const std::vector<SqliteStep> steps = TranslateForSqlite(
+      "EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\nEXEC p_UpdateSupplyInfoByPOOrd 1001,3,16\r\n");
   ASSERT_EQ(steps.size(), 2u);
   const auto& second = std::get<ProcedureCall>(steps[1]);
   EXPECT_EQ(second.name, "p_UpdateSupplyInfoByPOOrd");
@@ -90,17 +96,21 @@ TEST(TsqlDialect, ExecBatchWithCrLfGivesOneCallPerLine) {
 TEST(TsqlDialect, ExecArgumentsAreReadAsValues) {
   const auto steps = TranslateForSqlite("exec p_X -2, 1.5 ,'it''s; --', NULL, 3000000000");
   EXPECT_EQ(std::get<ProcedureCall>(steps.at(0)).arguments,
-            (std::vector<SqlValue>{int64_t{-2}, 1.5, std::string("it's; --"), std::monostate{}, int64_t{3000000000}}));
+            (std::vector<SqlValue>{int64_t{-2}, 1.5, std::string("it's; --"), std::monostate{},
+                                   int64_t{3000000000}}));
 }
 
 TEST(TsqlDialect, PlainStatementsPassUnchangedButForSurroundingBlanks) {
   static const char* const kCases[] = {
-      "SELECT t1.FInterId,t2.FEntryID FROM POOrder t1, POOrderEntry t2 WHERE t1.FInterID=t2.FInterID  AND "
+      "SELECT t1.FInterId,t2.FEntryID FROM POOrder t1, POOrderEntry t2 WHERE "
+      "t1.FInterID=t2.FInterID  AND "
       "t1.FInterID= 1001 AND t2.FAuxPrice<>0  And t2.FAuxTaxPrice<>0 Order By t2.FEntryID",
-      "Select FKey,FValue From t_SystemProfile Where FCategory = 'IC' AND FKey in ('IsUsePurPrcMgr', "
+      "Select FKey,FValue From t_SystemProfile Where FCategory = 'IC' AND FKey in "
+      "('IsUsePurPrcMgr', "
       "'AlertPOMaxPrice')",
       "SELECT FTaxRate,FItemID FROM t_ICItemMaterial WHERE FItemID IN (1,2,3)",
-      "Select FItemID as FInterID,FItemNumber as FNumber,'' as FName From v_SToIMapping Where FEntryID = 55 "
+      "Select FItemID as FInterID,FItemNumber as FNumber,'' as FName From v_SToIMapping Where "
+      "FEntryID = 55 "
       "And FParentID = 7",
       "SELECT 'IsNull(x) [y] @z #t TOP ' || FName FROM t_Kinds",
       "UPDATE t_ICItemCore SET FOrderPrice = Round(FOrderPrice * 1.1, 2) WHERE FItemID = 3",
@@ -108,12 +118,16 @@ TEST(TsqlDialect, PlainStatementsPassUnchangedButForSurroundingBlanks) {
   };
   for (const char* sql : kCases) {
     SCOPED_TRACE(sql);
-    EXPECT_EQ(Texts(TranslateForSqlite(" " + std::string(sql) + " \r\n")), std::vector<std::string>{sql});
+    EXPECT_EQ(Texts(TranslateForSqlite(" " + std::string(sql) + " \r\n")),
+              std::vector<std::string>{sql});
   }
 }
 
 TEST(TsqlDialect, ALineStartingWithSelectInsideParenthesesContinuesTheStatement) {
-  EXPECT_EQ(Texts(TranslateForSqlite("Select a From t Where b IN (\r\nSelect c From u)\r\nSelect 2")).size(), 2u);
+  EXPECT_EQ(
+      Texts(TranslateForSqlite("Select a From t Where b IN (\r\nSelect c From u)\r\nSelect 2"))
+          .size(),
+      2u);
 }
 
 TEST(TsqlDialect, RefusesWhatOnlySqlServerKnows) {
@@ -132,12 +146,15 @@ TEST(TsqlDialect, RefusesWhatOnlySqlServerKnows) {
       {"SELECT N'text'", "N'...'"},
       {"Set Rowcount 5", "SET option"},
       {"SELECT 1\r\nBEGIN TRAN", "BEGIN"},
-      {"Update t0 set t0.FOrderPrice = 1 From t_ICItemCore t0 Inner Join t_ICItem t1 on t1.FItemID = t0.FItemID",
+      {"Update t0 set t0.FOrderPrice = 1 From t_ICItemCore t0 Inner Join t_ICItem t1 on t1.FItemID "
+       "= t0.FItemID",
        "not a joined table"},
-      {"Update t0 set t0.FOrderPrice = 1 From POOrderEntry e Inner Join t_ICItemCore t0 on t0.FItemID = e.FItemID "
+      {"Update t0 set t0.FOrderPrice = 1 From POOrderEntry e Inner Join t_ICItemCore t0 on "
+       "t0.FItemID = e.FItemID "
        "Inner Join t_ICItem t1 on t1.FItemID = t0.FItemID",
        "condition of another join"},
-      {"Update t0 set t1.FOrderPrice = 1 From POOrderEntry e Inner Join t_ICItemCore t0 on t0.FItemID = e.FItemID",
+      {"Update t0 set t1.FOrderPrice = 1 From POOrderEntry e Inner Join t_ICItemCore t0 on "
+       "t0.FItemID = e.FItemID",
        "another table"},
       {"EXEC p_UpdateSupplyInfoByPOOrd 1001,3,", "Empty argument"},
       {"EXEC p_X 1, FName", "EXEC argument"},
