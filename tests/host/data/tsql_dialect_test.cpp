@@ -84,6 +84,29 @@ TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
   EXPECT_EQ(texts, expected);
 }
 
+TEST(TsqlDialect, RewritesEachFormOnItsOwn) {
+  struct Case {
+    const char* tsql;
+    std::vector<std::string> sqlite;
+  };
+  static const Case kCases[] = {
+      {"Select IsNull(FValue,'') as V From t_SystemProfile",
+       {"Select ifnull(FValue,'') as V From t_SystemProfile"}},
+      {"Select ISNULL (a, 0) From t", {"Select ifnull (a, 0) From t"}},
+      {"Set NoCount On\r\nSelect 1", {"Select 1"}},
+      {"set nocount off", {}},
+      {"Create Table #T(a int)\nDrop Table #T",
+       {"Create TEMP Table temp.\"#T\"(a int)", "Drop Table temp.\"#T\""}},
+      {"SELECT 1; SELECT 2;", {"SELECT 1", "SELECT 2"}},
+      {"Update t0 set t0.FPrice = 2, FDate = 3 From a Inner Join t_X t0 on t0.FID = a.FID",
+       {"UPDATE t_X AS t0 SET FPrice = 2, FDate = 3 FROM a WHERE t0.FID = a.FID"}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.tsql);
+    EXPECT_EQ(Texts(TranslateForSqlite(c.tsql)), c.sqlite);
+  }
+}
+
 TEST(TsqlDialect, ExecBatchWithCrLfGivesOneCallPerLine) {
   const std::vector<SqliteStep> steps = TranslateForSqlite(
       "EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\nEXEC p_UpdateSupplyInfoByPOOrd 1001,3,16\r\n");
