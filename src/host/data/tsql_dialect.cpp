@@ -329,7 +329,7 @@ ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
     } else if (argument.size() == 1 && first.kind == Kind::Text) {
       call.arguments.push_back(TextValue(first));
     } else if (argument.size() == 1 && first.IsWord("NULL")) {
-      call.arguments.push_back(std::monostate{});
+      call.arguments.emplace_back();  // NULL
     } else {
       Refuse("EXEC argument that is not a number, a 'text' or NULL", statement);
     }
