@@ -50,8 +50,8 @@ const DemoDatabase& Database() {
 void DoActionGetExchangeRate(benchmark::State& state) {
   const std::string props = "DBFile=" + Database().path() + ";UserID=16;Language=CHS";
   lumo::RegisterDataAccess();
-  lumo::components::RegisterHostComponents({})->Set(static_cast<int32_t>(::getpid()),
-                                                   "PropsString", props);
+  lumo::components::RegisterHostComponents({})->Set(static_cast<int32_t>(::getpid()), "PropsString",
+                                                    props);
   lumo::clsActionIC component;
   for (auto _ : state) {
     auto dctPara = lumo::NewDictionary();  // a new dictionary per call, as the host builds it

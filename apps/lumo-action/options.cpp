@@ -1,18 +1,18 @@
 #include "options.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <map>
-
-#include <CLI/CLI.hpp>
 
 #include "variant_json.h"
 
 namespace lumo::app {
 namespace {
 
-const std::map<std::string, UiMode> kUiModes = {
-    {"auto", UiMode::Auto}, {"qt", UiMode::Qt}, {"console", UiMode::Console},
-    {"none", UiMode::None}};
+const std::map<std::string, UiMode> kUiModes = {{"auto", UiMode::Auto},
+                                                {"qt", UiMode::Qt},
+                                                {"console", UiMode::Console},
+                                                {"none", UiMode::None}};
 const std::map<std::string, Answer> kAnswers = {{"yes", Answer::Yes},
                                                 {"all", Answer::All},
                                                 {"no", Answer::No},
@@ -57,13 +57,13 @@ Options ParseOptions(const std::vector<std::string>& args) {
 
   auto* createDb = app.add_option("--create-db", options.createDb,
                                   "write a new database file (schema and demo data) and stop")
-                      ->type_name("PATH");
+                       ->type_name("PATH");
   app.add_flag("--empty", options.empty, "with --create-db: the schema only, no demo data")
       ->needs(createDb);
   auto* db = app.add_option("--db", options.db,
                             "the SQLite database (default: the demo database in the user's "
                             "data folder, created on first use)")
-                ->type_name("PATH");
+                 ->type_name("PATH");
   app.add_option("--props", options.props,
                  "the session property string (default: DBFile=<db>;UserID=16;Language=CHS)")
       ->type_name("TEXT")
@@ -77,18 +77,17 @@ Options ParseOptions(const std::vector<std::string>& args) {
       ->type_name("MODE")
       ->check(CLI::IsMember(Names(kUiModes)));
   std::string answer;
-  auto* answerOption =
-      app.add_option("--answer", answer, "the answer every dialog gets without asking: yes, "
-                                         "all, no, cancel or close")
-          ->type_name("ANSWER")
-          ->check(CLI::IsMember(Names(kAnswers)));
+  auto* answerOption = app.add_option("--answer", answer,
+                                      "the answer every dialog gets without asking: yes, "
+                                      "all, no, cancel or close")
+                           ->type_name("ANSWER")
+                           ->check(CLI::IsMember(Names(kAnswers)));
   int32_t pick = 0;
   auto* pickOption =
       app.add_option("--pick", pick, "the row (from 1) to pick in a list without asking")
           ->type_name("N")
           ->check(CLI::Range(1, INT32_MAX));
-  app.add_option("--trace", options.traceFile, "write the trace log into FILE")
-      ->type_name("FILE");
+  app.add_option("--trace", options.traceFile, "write the trace log into FILE")->type_name("FILE");
   app.add_option("ACTION", options.action, "the action to run, e.g. TevSer_GetExchangeRate")
       ->type_name("");
   std::vector<std::string> pairs;
@@ -111,14 +110,17 @@ Options ParseOptions(const std::vector<std::string>& args) {
   if (options.createDb) {
     const bool actionInput = !options.action.empty() || !pairs.empty() || options.db ||
                              options.props || options.paraFile || options.returnFile ||
-                             options.traceFile || app.count("--ui") > 0 || answerOption->count() > 0 ||
-                             options.pick;
+                             options.traceFile || app.count("--ui") > 0 ||
+                             answerOption->count() > 0 || options.pick;
     if (actionInput) {
       throw UsageError("--create-db takes no other option than --empty, and no action");
     }
     return options;
   }
   if (options.action.empty()) throw UsageError("no ACTION given (see --help)");
+  if (options.paraFile == "-" && options.returnFile == "-") {
+    throw UsageError("--para and --return cannot both read standard input");
+  }
   for (const std::string& pair : pairs) options.assignments.push_back(ParseAssignment(pair));
   return options;
 }

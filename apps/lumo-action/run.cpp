@@ -69,7 +69,8 @@ DictionaryRef ReadDictionary(const std::string& path, std::istream& in) {
 int RunAction(const Options& options, std::istream& in, std::ostream& out) {
   const std::string props = SessionProperties(options);
 
-  DictionaryRef dctPara = options.paraFile ? ReadDictionary(*options.paraFile, in) : NewDictionary();
+  DictionaryRef dctPara =
+      options.paraFile ? ReadDictionary(*options.paraFile, in) : NewDictionary();
   for (const auto& [key, value] : options.assignments) dctPara->SetValue(key, value);
   // As the host platform does: the session's property string unless given.
   if (!dctPara->Lookup("PropString")) dctPara->SetValue("PropString", props);

@@ -184,9 +184,13 @@ std::pair<size_t, size_t> LineAndColumn(std::string_view text, size_t offset) {
 
 }  // namespace
 
-Variant VariantFromJson(const Json& json) { return FromJson(json, 0); }
+Variant VariantFromJson(const Json& json) {
+  return FromJson(json, 0);
+}
 
-Json JsonFromVariant(const Variant& value) { return ToJson(value, 0); }
+Json JsonFromVariant(const Variant& value) {
+  return ToJson(value, 0);
+}
 
 Json ParseJson(std::string_view text, std::string_view origin) {
   try {

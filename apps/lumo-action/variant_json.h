@@ -17,11 +17,10 @@
 #pragma once
 
 #include <istream>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 #include "platform/variant.h"
 

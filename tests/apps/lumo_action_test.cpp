@@ -78,9 +78,9 @@ TEST(LumoAction, DemoDatabaseGivesTheInvertedRateOfTheSlashCurrency) {
   TempFolder folder;
   const Outcome created = RunExe(folder, {"--create-db", (folder / "demo.db").string()});
   ASSERT_EQ(created.status, 0) << created.err;
-  const Outcome outcome = RunExe(folder, {"--db", (folder / "demo.db").string(),
-                                          "TevSer_GetExchangeRate",
-                                          "P_CurrencyID=" + std::to_string(kYen)});
+  const Outcome outcome =
+      RunExe(folder, {"--db", (folder / "demo.db").string(), "TevSer_GetExchangeRate",
+                      "P_CurrencyID=" + std::to_string(kYen)});
   ASSERT_EQ(outcome.status, 0) << outcome.err;
   const Json json = Json::parse(outcome.out);
   EXPECT_EQ(json["result"], 0);
@@ -108,8 +108,7 @@ TEST(LumoAction, BadInputExitsTwoWithOneLineNamingTheProblem) {
       {{"--db", (folder / "existing.db").string(), "--para", (folder / "broken.json").string(),
         "A"},
        "broken.json:3:1: invalid JSON"},
-      {{"--db", (folder / "existing.db").string(), "--para", (folder / "list.json").string(),
-        "A"},
+      {{"--db", (folder / "existing.db").string(), "--para", (folder / "list.json").string(), "A"},
        "expected a JSON object"},
   };
   for (const Case& c : kCases) {
@@ -156,12 +155,21 @@ TEST(LumoAction, BillFixtureRoundTripsThroughDctPara) {
     Json paraChanges;  // what the pairs and the host add to the bill
   };
   const Case kCases[] = {
-      {"bill from a file", {"--para", kBillFixture.string()}, "", 0.05,
+      {"bill from a file",
+       {"--para", kBillFixture.string()},
+       "",
+       0.05,
        {{"PropString", defaultProps}}},
       {"bill from standard input", {"--para", "-"}, bill, 0.05, {{"PropString", defaultProps}}},
-      {"a pair overrides the bill", {"--para", "-", "P_CurrencyID=2"}, bill, 7.1,
+      {"a pair overrides the bill",
+       {"--para", "-", "P_CurrencyID=2"},
+       bill,
+       7.1,
        {{"P_CurrencyID", 2}, {"PropString", defaultProps}}},
-      {"a given PropString is kept", {"--para", "-", "PropString=" + emptyProps}, bill, nullptr,
+      {"a given PropString is kept",
+       {"--para", "-", "PropString=" + emptyProps},
+       bill,
+       nullptr,
        {{"PropString", emptyProps}}},
   };
   for (const Case& c : kCases) {
@@ -171,8 +179,7 @@ TEST(LumoAction, BillFixtureRoundTripsThroughDctPara) {
     const Outcome outcome = RunInProcess(args, c.input);
     ASSERT_EQ(outcome.status, kExitOk) << outcome.err;
     const Json json = Json::parse(outcome.out);
-    EXPECT_EQ(json["return"].is_null() ? Json(nullptr) : json["return"]["P_ExchangeRate"],
-              c.rate);
+    EXPECT_EQ(json["return"].is_null() ? Json(nullptr) : json["return"]["P_ExchangeRate"], c.rate);
     Json expectedPara = Json::parse(bill);
     for (const auto& [key, value] : c.paraChanges.items()) expectedPara[key] = value;
     EXPECT_EQ(json["para"], expectedPara);
@@ -185,7 +192,8 @@ TEST(LumoAction, StartingReturnDictionaryKeepsItsEntries) {
   std::ofstream(folder / "return.json") << R"({"CancelSeries": false})";
   const Outcome outcome = RunInProcess({"--db", demo, "--return", (folder / "return.json").string(),
                                         "TevSer_GetExchangeRate", "P_CurrencyID=3"});
-  EXPECT_EQ(Json::parse(outcome.out)["return"], Json::parse(R"({"CancelSeries":false,"P_ExchangeRate":7.8})"));
+  EXPECT_EQ(Json::parse(outcome.out)["return"],
+            Json::parse(R"({"CancelSeries":false,"P_ExchangeRate":7.8})"));
 }
 
 }  // namespace

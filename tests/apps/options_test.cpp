@@ -11,10 +11,10 @@ namespace lumo::app {
 namespace {
 
 TEST(Options, EveryActionOptionIsRead) {
-  const Options options = ParseOptions(
-      {"--db", "a.db", "--para", "-", "--return", "r.json", "--ui", "console", "--answer",
-       "cancel", "--pick", "3", "--trace", "t.log", "TevSer_GetExchangeRate", "P_CurrencyID=3",
-       "P_Note=x y"});
+  const Options options =
+      ParseOptions({"--db", "a.db", "--para", "-", "--return", "r.json", "--ui", "console",
+                    "--answer", "cancel", "--pick", "3", "--trace", "t.log",
+                    "TevSer_GetExchangeRate", "P_CurrencyID=3", "P_Note=x y"});
   EXPECT_EQ(options.db, "a.db");
   EXPECT_EQ(options.paraFile, "-");
   EXPECT_EQ(options.returnFile, "r.json");
@@ -54,6 +54,7 @@ TEST(Options, BadInputIsOneLineUsageError) {
       {"--create-db with --db", {"--create-db", "x.db", "--db", "y.db"}},
       {"--create-db with --trace", {"--create-db", "x.db", "--trace", "t.log"}},
       {"--db and --props together", {"--db", "a.db", "--props", "DBFile=b.db", "A"}},
+      {"both dictionaries from stdin", {"--para", "-", "--return", "-", "A"}},
       {"pair without =", {"A", "P_CurrencyID"}},
       {"pair without key", {"A", "=3"}},
   };

@@ -41,8 +41,8 @@ TEST(VariantJson, EveryFormReadsAsItsKindAndWritesBack) {
       {"array without lbound", R"({"$array":[7]})", Variant::Kind::Array, "[7]"},
       {"nested arrays", "[[1],[2,[3]]]", Variant::Kind::Array, nullptr},
       {"Vector", R"({"$vector":[1,{"a":{"$empty":true}}]})", Variant::Kind::Object, nullptr},
-      {"Dictionary keeps key order", R"({"z":1,"a":[],"m":{"$vector":[]}})",
-       Variant::Kind::Object, nullptr},
+      {"Dictionary keeps key order", R"({"z":1,"a":[],"m":{"$vector":[]}})", Variant::Kind::Object,
+       nullptr},
       {"reserved key among others is a Dictionary", R"({"$empty":true,"x":1})",
        Variant::Kind::Object, nullptr},
   };
