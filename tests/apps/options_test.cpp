@@ -10,30 +10,16 @@
 namespace lumo::app {
 namespace {
 
-TEST(Options, EveryActionOptionIsRead) {
-  const Options options =
-      ParseOptions({"--db", "a.db", "--para", "-", "--return", "r.json", "--ui", "console",
-                    "--answer", "cancel", "--pick", "3", "--trace", "t.log",
-                    "TevSer_GetExchangeRate", "P_CurrencyID=3", "P_Note=x y"});
-  EXPECT_EQ(options.db, "a.db");
-  EXPECT_EQ(options.paraFile, "-");
-  EXPECT_EQ(options.returnFile, "r.json");
+TEST(Options, DialogChoicesAndPairsAreRead) {
+  const Options options = ParseOptions({"--ui", "console", "--answer", "cancel", "--pick", "3",
+                                        "TevSer_X", "P_CurrencyID=3", "P_Note=x y"});
   EXPECT_EQ(options.ui, UiMode::Console);
   EXPECT_EQ(options.answer, Answer::Cancel);
   EXPECT_EQ(options.pick, 3);
-  EXPECT_EQ(options.traceFile, "t.log");
-  EXPECT_EQ(options.action, "TevSer_GetExchangeRate");
+  EXPECT_EQ(options.action, "TevSer_X");
   ASSERT_EQ(options.assignments.size(), 2u);
-  EXPECT_EQ(options.assignments[0].first, "P_CurrencyID");
-  EXPECT_EQ(options.assignments[1].second, Variant("x y"));
-  EXPECT_FALSE(options.createDb);
-}
-
-TEST(Options, CreateDbStandsAlone) {
-  const Options options = ParseOptions({"--create-db", "/tmp/x.db", "--empty"});
-  EXPECT_EQ(options.createDb, "/tmp/x.db");
-  EXPECT_TRUE(options.empty);
-  EXPECT_TRUE(options.action.empty());
+  EXPECT_EQ(options.assignments[1], std::pair(std::string("P_Note"), Variant("x y")));
+  EXPECT_TRUE(ParseOptions({"--create-db", "/tmp/x.db", "--empty"}).empty);
 }
 
 TEST(Options, BadInputIsOneLineUsageError) {
@@ -69,10 +55,6 @@ TEST(Options, BadInputIsOneLineUsageError) {
       EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
   }
-}
-
-TEST(Options, HelpIsTextNotAnError) {
-  EXPECT_NE(ParseOptions({"--help"}).helpText.find("--create-db"), std::string::npos);
 }
 
 TEST(Options, PairValueIsJsonWhenItParsesElseText) {
