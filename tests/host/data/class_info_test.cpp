@@ -6,6 +6,7 @@
 #include <fstream>
 #include <thread>
 
+#include "emitted_sql.h"
 #include "host/data/class_info_component.h"
 #include "host/data/database_file.h"
 #include "host/data/register.h"
@@ -123,19 +124,7 @@ TEST_P(ClassInfoOnDatabase, ExecBindsItsArgumentsAsValues) {
 }
 
 TEST_P(ClassInfoOnDatabase, ItemPriceUpdateTakesEachItemsLastLineOfTheBill) {
-  Run("Update t0 set t0.FOrderPrice = Round( Page2.FPrice * (( 100 + Page2.FTaxRate ) / 100 ) "
-      " * Page1.FExchangeRate * ((100 - Page2.FDiscountRate)  / 100 ) "
-      " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end )  , "
-      "t1.FPriceDecimal)\r\n"
-      "From POOrderEntry Page2\r\n"
-      "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
-      "Inner Join t_ICItemCore t0 on t0.FItemID = Page2.FItemID\r\n"
-      "Inner Join t_ICItem t1 on t1.FItemID = Page2.FItemID\r\n"
-      "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID\r\n"
-      "Where Page1.FInterID = 1001\r\n"
-      " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = "
-      "Page2.FInterID"
-      " And FItemID = Page2.FItemID )");
+  Run(emitted::kItemPriceUpdate);
   // Item 10: line 2, 50 * 1.17 * 2 / 12 (a box). Item 20: line 3, 9.99 * 2, unit
   // coefficient 0 read as 1, one decimal. Item 30 is on another order.
   EXPECT_EQ(Rows("SELECT FItemID, FOrderPrice FROM t_ICItemCore ORDER BY FItemID"),
@@ -143,19 +132,7 @@ TEST_P(ClassInfoOnDatabase, ItemPriceUpdateTakesEachItemsLastLineOfTheBill) {
 }
 
 TEST_P(ClassInfoOnDatabase, MappingBatchGivesOneRowPerPositionAndDropsItsTable) {
-  const std::string batch =
-      "Set NoCount On \r\n\r\n"
-      "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not null "
-      "default(0))\r\n\r\n"
-      "Insert Into #TmpItem (FIndex,FItemID) Values(1,101)\r\n"
-      "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)\r\n"
-      "Insert Into #TmpItem (FIndex,FItemID) Values(3,103)\r\n"
-      "\r\nSelect u1.FIndex,Min(v1.FEntryID) as FInterID from #TmpItem u1\r\n"
-      "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID\r\n"
-      "Where v1.FParentID is null Or v1.FParentID = 7\r\n"
-      "Group by u1.FIndex\r\n"
-      "Order by u1.FIndex\r\n"
-      "\r\nDrop Table #TmpItem";
+  const std::string batch = emitted::kMappingBatch;
   for (int round = 1; round <= 2; ++round) {  // the second run finds no table left over
     SCOPED_TRACE(round);
     RecordsetRef rs = Run(batch);
