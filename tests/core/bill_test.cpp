@@ -3,38 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/vb.h"
 #include "support/fake_class_info.h"
 #include "support/test_bill.h"
 #include "support/vb_testing.h"
 
-namespace lumo {
-namespace {
-
-using testing::Cell;
-using testing::MakeRecordset;
-using testing::TestBill;
+namespace lumo::testing {
 
 // A purchase order: supplier on header page 1, item and price on entry page 2.
 struct PurchaseOrder : TestBill {
-  DictionaryRef supplier = Cell(int32_t{7}, "Acme", "S07");
-  DictionaryRef item1 = Cell(int32_t{101}), item2 = Cell(int32_t{102});
-  PurchaseOrder() {
-    AddPage(false, "POOrder");
-    AddPage(true, "POOrderEntry");
+  DictionaryRef supplier = NewDictionary(), item1 = NewDictionary(), item2 = NewDictionary();
+  PurchaseOrder() : TestBill({false, true}) {
     AddField("FSupplyID", "FBase1", 1, "FSupplyID");
     AddField("FItemID", "FBase2", 2, "FItemID");
     AddField("FPrice", "FNumber3", 2, "FPrice");
-    SetHeaderCell(1, "FBase1", supplier);
-    AddRow(2, {{"FBase2", item1}, {"FNumber3", Cell(2.5)}});
-    AddRow(2, {{"FBase2", item2}, {"FNumber3", Cell(3.5)}});
-  }
-  DictionaryRef CellOf(const std::string& key, int32_t row) const {
-    return GetFieldCell(key, tableInfo, classTypeEntry, data, row);
+    AddRecord(1, {{"FBase1", supplier}});
+    AddRecord(2, {{"FBase2", item1}, {"FNumber3", NewDictionary()}});
+    AddRecord(2, {{"FBase2", item2}, {"FNumber3", NewDictionary()}});
   }
 };
 
-TEST(Bill, FindsHeaderAndEntryCells) {
+TEST(Bill, FindsHeaderCellsInAnyRowAndEntryCellsInTheirRow) {
   const PurchaseOrder bill;
   const struct {
     const char* key;
@@ -48,18 +39,16 @@ TEST(Bill, FindsHeaderAndEntryCells) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.key) + " row " + std::to_string(c.row));
-    EXPECT_EQ(bill.CellOf(c.key, c.row), c.expected);
+    EXPECT_EQ(GetFieldCell(c.key, bill.tableInfo, bill.classTypeEntry, bill.data, c.row),
+              c.expected);
   }
-  EXPECT_EQ(GetFieldCell("FItemID", nullptr, nullptr, nullptr, 1), nullptr);
+  EXPECT_EQ(GetFieldInfo(bill.tableInfo, "FUnknown"), nullptr);
 }
 
 TEST(Bill, QualifiesSqlNamesByPageAndTrimsTheCallersPrefix) {
   const PurchaseOrder bill;
   const struct {
-    const char* key;
-    const char* prefix;
-    const char* expected;
-    const char* prefixAfter;
+    const char *key, *prefix, *expected, *prefixAfter;
   } cases[] = {
       {"FPrice", "Page", "Page2.FPrice", "Page"},
       {"FPrice", "   ", "FPrice", ""},
@@ -74,31 +63,38 @@ TEST(Bill, QualifiesSqlNamesByPageAndTrimsTheCallersPrefix) {
   }
 }
 
+// The result as text: "{key=value;...}", a row's fields nested the same way.
+static std::string Show(const Variant& value) {
+  if (!value.IsObject()) return vb::CStr(value);
+  const auto entries = ObjectAs<Dictionary>(value);
+  std::string text = "{";
+  for (int32_t i = 1; i <= entries->Count(); ++i) {
+    text += entries->Name(i) + "=" + Show(entries->Value(entries->Name(i))) + ";";
+  }
+  return text + "}";
+}
+
 TEST(Bill, RecordsetToDictionaryKeysRowsByTheirKeyColumn) {
-  const testing::Table items{{"FKey", "FValue", "FName", "FRate"},
-                             {{"1", 10, "a", 0.5}, {"2", 20, "b", 0.6}, {"1", 30, "c", 0.7}}};
-  const auto values = RecordsetToDictionary(MakeRecordset(items), "FKey", "FValue");
-  EXPECT_EQ(values->Count(), 2);
-  EXPECT_EQ(values->Value("1"), Variant(30));
-  EXPECT_EQ(values->Value("2"), Variant(20));
-
-  const auto rows =
-      RecordsetToDictionary(MakeRecordset(items), "FKey", " FRate , ,FName,FRate,FNone");
-  const auto row2 = ObjectAs<Dictionary>(rows->Value("2"));
-  ASSERT_EQ(row2->Count(), 2);
-  EXPECT_EQ(row2->Name(1), "FName");  // column order, not list order
-  EXPECT_EQ(row2->Value("FRate"), Variant(0.6));
-  EXPECT_EQ(
-      ObjectAs<Dictionary>(RecordsetToDictionary(MakeRecordset(items), "FKey", "")->Value("1"))
-          ->Count(),
-      4);
-
-  EXPECT_EQ(RecordsetToDictionary(MakeRecordset({{"FKey"}, {}}), "FKey", "")->Count(), 0);
+  const Table items{{"FKey", "FValue", "FName"}, {{"1", 10, "a"}, {"2", 20, "b"}, {"1", 30, "c"}}};
+  const struct {
+    const char* name;
+    Table table;
+    const char *fields, *expected;
+  } cases[] = {
+      {"one wanted field, later rows replace", items, "FValue", "{1=30;2=20;}"},
+      {"several, in column order", items, " FName , ,FKey,FName,FNone",
+       "{1={FKey=1;FName=c;};2={FKey=2;FName=b;};}"},
+      {"all columns", items, " ", "{1={FKey=1;FValue=30;FName=c;};2={FKey=2;FValue=20;FName=b;};}"},
+      {"no rows", {items.columns, {}}, "FValue", "{}"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Show(RecordsetToDictionary(MakeRecordset(c.table), "FKey", c.fields)), c.expected);
+  }
   EXPECT_EQ(RecordsetToDictionary(nullptr, "FKey", ""), nullptr);
   EXPECT_VB_ERROR(RecordsetToDictionary(MakeRecordset(items), "FKey", "FNone"), 3265);
   EXPECT_VB_ERROR(RecordsetToDictionary(MakeRecordset({{"FKey"}, {{Variant::Null()}}}), "FKey", ""),
                   94);
 }
 
-}  // namespace
-}  // namespace lumo
+}  // namespace lumo::testing

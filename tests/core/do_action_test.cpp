@@ -1,4 +1,4 @@
-#include <gmock/gmock.h>
+// DoAction and the trace scopes it opens, seen through the exchange-rate action.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -6,102 +6,74 @@
 #include <vector>
 
 #include "core/cls_action_ic.h"
+#include "core/trace.h"
 #include "platform/error.h"
 #include "support/fake_class_info.h"
 #include "support/fake_trace_log.h"
 #include "support/fresh_thread.h"
 
-namespace lumo {
-namespace {
+namespace lumo::testing {
 
-using testing::FakeClassInfo;
-using testing::FakeTraceLog;
+using Texts = std::vector<std::string>;
 
-DictionaryRef RatePara(const char* propString = "DB=demo") {
-  auto para = NewDictionary();
-  para->SetValue("PropString", propString);
-  para->SetValue("P_CurrencyID", 3);
-  return para;
-}
-
-// The exchange-rate action is the one that queries, so a query shows it ran.
-TEST(DoAction, MatchesNamesWithoutRegardToCaseButWithBlanks) {
-  const struct {
-    const char* name;
-    size_t queries;
-  } cases[] = {
-      {"TevSer_GetExchangeRate", 1},  {"TEVSER_GETEXCHANGERATE", 1},  {"tevser_getexchangerate", 1},
-      {" TevSer_GetExchangeRate", 0}, {"TevSer_GetExchangeRate ", 0}, {"", 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    FakeClassInfo database;
-    DictionaryRef result;
-    EXPECT_EQ(clsActionIC().DoAction(c.name, "", RatePara(), result), 0);
-    EXPECT_EQ(database.calls().size(), c.queries);
-  }
-}
-
-TEST(DoAction, ReturnsZeroWithoutRaisingWhenTheActionFails) {
-  const std::vector<std::pair<const char*, DictionaryRef>> failing = {
-      {"TevSer_GetExchangeRate", RatePara("")},
-      {"TevSer_GetExchangeRate", nullptr},
-      {"TevSer_GetTaxRate", NewDictionary()},
-      {"TevSer_UpdatePOPrice", NewDictionary()}};
-  for (const auto& [name, para] : failing) {
-    SCOPED_TRACE(name);
-    DictionaryRef result;
-    EXPECT_EQ(clsActionIC().DoAction(name, "", para, result), 0);
-  }
-}
-
-TEST(DoAction, LeavesTheCallersErrAsItWas) {
-  const ErrorInfo pending{5, "Caller", "pending", "help.chm", 7};
-  Err() = pending;
-  DictionaryRef result;
-  clsActionIC().DoAction("TevSer_GetExchangeRate", "", RatePara(""), result);
-  EXPECT_EQ(Err(), pending);
-  Err().Clear();
-}
-
-// Handles count from 1: DoAction's scope is 1, the handler's 2.
-TEST(DoAction, ClosesItsScopeWithOneAndTheHandlersWithZeroOnlyOnSuccess) {
+// Names match without regard to letter case but with their blanks. DoAction's
+// scope (handle 1) closes with 1, the handler's (2) with 0 only on success; a
+// handler error still gives 0, raises nothing and leaves the caller's Err.
+TEST(DoAction, DispatchesByNameAndClosesTheTraceScopes) {
   const std::string doAction = "begin LumoClassActionIC.clsActionIC.DoAction 执行Action";
   const std::string handler =
       "begin LumoClassActionIC.clsActionIC.TevSer_GetExchangeRate 获取币别的汇率";
+  const Texts ran = {doAction, handler, "end 2 0", "end 1 1"};
+  const Texts failed = {doAction, handler, "end 1 1"}, noMatch = {doAction, "end 1 1"};
   const struct {
-    const char* name;
+    const char* action;
     std::optional<Variant> logEnabled;  // nullopt: no log component
     const char* propString;
-    std::vector<std::string> events;
+    Texts events;
     std::optional<double> rate;
   } cases[] = {
-      {"success", true, "DB=demo", {doAction, handler, "end 2 0", "end 1 1"}, 0.25},
-      {"handler error", true, "", {doAction, handler, "end 1 1"}, std::nullopt},
-      {"no log", std::nullopt, "DB=demo", {}, 0.25},
-      {"log enabled is 1", int32_t{1}, "DB=demo", {}, 0.25},
+      {"TevSer_GetExchangeRate", true, "DB=demo", ran, 0.25},
+      {"TEVSER_GETEXCHANGERATE", true, "DB=demo", ran, 0.25},
+      {"tevser_getexchangerate", std::nullopt, "DB=demo", {}, 0.25},
+      {" TevSer_GetExchangeRate", true, "DB=demo", noMatch, std::nullopt},
+      {"TevSer_GetExchangeRate ", true, "DB=demo", noMatch, std::nullopt},
+      {"TevSer_GetExchangeRate", true, "", failed, std::nullopt},
+      {"TevSer_GetExchangeRate", int32_t{1}, "DB=demo", {}, 0.25},  // 1 is not True: log off
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    testing::OnFreshThread([&] {
+    SCOPED_TRACE(std::string("'") + c.action + "' PropString '" + c.propString + "'");
+    OnFreshThread([&] {
       std::optional<FakeTraceLog> log;
       if (c.logEnabled) log.emplace(*c.logEnabled);
       FakeClassInfo database;
-      database.AnswerNext({{"FOperator", "FExchangeRate"}, {{"/", 4}}});
+      database.db->queue.push_back({{"FOperator", "FExchangeRate"}, {{"/", 4}}});
+      auto para = NewDictionary();
+      para->SetValue("PropString", c.propString);
+      para->SetValue("P_CurrencyID", 3);
+      const ErrorInfo pending{5, "Caller", "pending", "help.chm", 7};
+      Err() = pending;
       DictionaryRef result;  // Nothing: the handler creates it
-      EXPECT_EQ(
-          clsActionIC().DoAction("TevSer_GetExchangeRate", "", RatePara(c.propString), result), 0);
+      EXPECT_EQ(clsActionIC().DoAction(c.action, "", para, result), 0);
+      EXPECT_EQ(Err(), pending);
       EXPECT_EQ(result ? std::optional(result->Value("P_ExchangeRate")) : std::nullopt,
                 c.rate ? std::optional(Variant(*c.rate)) : std::nullopt);
       if (log) {
-        EXPECT_EQ(log->events(), c.events);
-        if (c.events.empty()) {
-          EXPECT_EQ(log->enabledQueries(), 1);  // dropped, never asked again
-        }
+        EXPECT_EQ(log->log->events, c.events);
       }
     });
   }
 }
 
-}  // namespace
-}  // namespace lumo
+TEST(Trace, EndLeavesTheCallersPendingErrorExactlyAsItWas) {
+  OnFreshThread([] {
+    FakeTraceLog log;
+    const int32_t handle = TraceBegin("scope");
+    const ErrorInfo pending{5, "Caller", "Invalid procedure call", "help.chm", 42};
+    Err() = pending;
+    TraceEnd(handle, 1);
+    EXPECT_EQ(Err(), pending);
+    EXPECT_EQ(log.log->events, (Texts{"begin scope", "end 1 1"}));
+  });
+}
+
+}  // namespace lumo::testing

@@ -2,66 +2,57 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/error.h"
 #include "support/fake_res_loader.h"
 #include "support/fake_share_props.h"
 #include "support/fresh_thread.h"
 
-namespace lumo {
-namespace {
+namespace lumo::testing {
 
-using testing::FakeFrmResLoader;
-using testing::FakeResLoader;
-using testing::FakeShareProps;
-using testing::OnFreshThread;
+using Texts = std::vector<std::string>;
 
-TEST(Lang, KeepsTheBlanksAroundTheLoadedText) {
-  OnFreshThread([] {
-    FakeShareProps shareProps("UserID=16;Language=eng");
-    FakeResLoader loader;
-    const struct {
-      const char* source;
-      const char* expected;
-    } cases[] = {
-        {"单价", "ENG:单价"},
-        {"  单价 ", "  ENG:单价 "},
-        {"   ", "ENG:   "},
-        {"", "ENG:"},
-    };
-    for (const auto& c : cases) {
-      SCOPED_TRACE(c.source);
+TEST(Lang, LoadsTheTextBetweenTheSourcesBlanksAndKeepsThePendingError) {
+  const struct {
+    const char* name;
+    bool loader;
+    const char* source;
+    const char* expected;
+  } cases[] = {
+      {"loaded", true, "  单价 ", "  ENG:单价 "},
+      {"only blanks", true, "   ", "ENG:   "},
+      {"no loader", false, " 是否继续? ", " 是否继续? "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OnFreshThread([&] {
+      FakeShareProps shareProps("UserID=16;Language=eng");
+      std::optional<FakeResLoaders> loaders;
+      if (c.loader) loaders.emplace();
+      const ErrorInfo pending{5, "Caller", "pending", "help.chm", 3};
+      Err() = pending;
       EXPECT_EQ(GetLangText(c.source), c.expected);
-    }
-    EXPECT_EQ(loader.resFileBaseName(), "LumoDesign");
-    EXPECT_EQ(loader.languageSets(), 1);
-  });
+      EXPECT_EQ(Err(), pending);
+      if (loaders) {
+        EXPECT_EQ(loaders->loaders->events, (Texts{"base LumoDesign", "language ENG"}));
+      }
+    });
+  }
 }
 
-TEST(Lang, ShowsTheSourceTextWithoutALoaderAndKeepsThePendingError) {
+TEST(Lang, KeepsTheFirstLanguageFoundOnTheThreadForTextsAndFonts) {
   OnFreshThread([] {
-    const ErrorInfo pending{5, "Caller", "pending", "help.chm", 3};
-    Err() = pending;
-    EXPECT_EQ(GetLangText(" 是否继续? "), " 是否继续? ");
-    EXPECT_EQ(Err(), pending);
-  });
-}
-
-TEST(Lang, KeepsTheFirstLanguageFoundOnTheThread) {
-  OnFreshThread([] {
-    FakeResLoader loader;
-    FakeFrmResLoader formLoader;
-    {
-      FakeShareProps shareProps("Language=cht");
-      EXPECT_EQ(GetLangText("a"), "CHT:a");
-    }
-    FakeShareProps changed("Language=eng");
+    FakeResLoaders loaders;
+    std::optional<FakeShareProps> shareProps("Language=cht");
+    EXPECT_EQ(GetLangText("a"), "CHT:a");
+    shareProps.emplace("Language=eng");
     EXPECT_EQ(GetLangText("a"), "CHT:a");
     SetFormFont(nullptr);
-    EXPECT_EQ(formLoader.fontLanguages(), std::vector<std::string>{"CHT"});
+    EXPECT_EQ(loaders.loaders->events, (Texts{"base LumoDesign", "language CHT", "font CHT"}));
   });
 }
 
-}  // namespace
-}  // namespace lumo
+}  // namespace lumo::testing

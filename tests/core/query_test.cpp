@@ -1,49 +1,41 @@
 #include "core/query.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "support/fake_class_info.h"
 
-namespace lumo {
-namespace {
+namespace lumo::testing {
 
-using ::testing::ElementsAre;
-using testing::FakeClassInfo;
-
-TEST(Query, NullToDefaultReplacesOnlyTheDatabaseNull) {
-  EXPECT_EQ(NullToDefault(Variant::Null(), "x"), Variant("x"));
-  EXPECT_EQ(NullToDefault(Variant(), "x"), Variant());
-  EXPECT_EQ(NullToDefault(int32_t{0}, "x"), Variant(int32_t{0}));
+TEST(Query, GetSystemProfileDoublesQuotesAndReadsFValueOrEmpty) {
+  const std::string select = "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory=";
+  const struct {
+    const char* category;
+    const char* key;
+    std::vector<Recordset::Row> rows;
+    const char* expected;
+    std::string where;
+  } cases[] = {
+      {"IC", "TaxInPrice", {{"TaxInPrice", "1"}}, "1", "'IC' AND FKey='TaxInPrice'"},
+      {"IC", "Rate", {{"Rate", Variant::Null()}}, "", "'IC' AND FKey='Rate'"},
+      {"IC", "Missing", {}, "", "'IC' AND FKey='Missing'"},
+      {"I'C", "x' OR '1'='1", {}, "", "'I''C' AND FKey='x'' OR ''1''=''1'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    FakeClassInfo database;
+    database.db->queue.push_back({{"FKey", "FValue"}, c.rows});
+    EXPECT_EQ(GetSystemProfile("DB=demo", c.category, c.key), c.expected);
+    EXPECT_EQ(database.db->calls, (Calls{{"DB=demo", select + c.where}}));
+  }
 }
 
 TEST(Query, GetRecordsetOfABlankTextMakesNoCall) {
   FakeClassInfo database;
   EXPECT_EQ(GetRecordset("DB=demo", "   "), nullptr);
-  EXPECT_TRUE(database.calls().empty());
+  EXPECT_TRUE(database.db->calls.empty());
 }
 
-TEST(Query, GetSystemProfileReadsFValueOrEmpty) {
-  FakeClassInfo database;
-  database.AnswerNext({{"FKey", "FValue"}, {{"POOrderTaxInPrice", "1"}}});
-  database.AnswerNext({{"FKey", "FValue"}, {{"PurTaxRateOption", Variant::Null()}}});
-  database.AnswerNext({{"FKey", "FValue"}, {}});
-  EXPECT_EQ(GetSystemProfile("DB=demo", "IC", "POOrderTaxInPrice"), "1");
-  EXPECT_EQ(GetSystemProfile("DB=demo", "IC", "PurTaxRateOption"), "");
-  EXPECT_EQ(GetSystemProfile("DB=demo", "IC", "Missing"), "");
-  EXPECT_EQ(database.calls().front().propString, "DB=demo");
-  EXPECT_EQ(database.sqls().front(),
-            "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory='IC' AND "
-            "FKey='POOrderTaxInPrice'");
-}
-
-TEST(Query, GetSystemProfileDoublesQuotesSoTheStatementCannotChange) {
-  FakeClassInfo database;
-  GetSystemProfile("DB=demo", "I'C", "x' OR '1'='1");
-  EXPECT_THAT(database.sqls(),
-              ElementsAre("SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory='I''C' AND "
-                          "FKey='x'' OR ''1''=''1'"));
-}
-
-}  // namespace
-}  // namespace lumo
+}  // namespace lumo::testing

@@ -1,6 +1,6 @@
-// A fake "VelLogMsg.Log", registered while it lives. It answers IsEnabled
-// with the given value and records its scopes as texts:
-// "begin <source>" (handles count from 1) and "end <handle> <flag>".
+// A fake "VelLogMsg.Log", registered while it lives. IsEnabled answers the
+// given value; scopes are recorded as "begin <source>" (handles count from 1)
+// and "end <handle> <flag>".
 #pragma once
 
 #include <cstdint>
@@ -9,56 +9,27 @@
 #include <vector>
 
 #include "platform/hostapi/trace_log.h"
-#include "platform/object.h"
-#include "platform/variant.h"
 
 namespace lumo::testing {
 
-class FakeTraceLog {
- public:
-  explicit FakeTraceLog(Variant enabled = true)
-      : registration_(kTraceLogProgId, [state = state_] {
-          ++state->created;
-          return std::make_shared<Instance>(state);
-        }) {
-    state_->enabled = std::move(enabled);
-  }
-
-  const std::vector<std::string>& events() const { return state_->events; }
-  int created() const { return state_->created; }
-  int enabledQueries() const { return state_->enabledQueries; }
-
- private:
-  struct State {
+struct FakeTraceLog {
+  struct Log : ITraceLog {
     Variant enabled;
     std::vector<std::string> events;
-    int created = 0;
-    int enabledQueries = 0;
     int32_t lastHandle = 0;
-  };
-
-  class Instance : public ITraceLog {
-   public:
-    explicit Instance(std::shared_ptr<State> state) : state_(std::move(state)) {}
     Variant LogStart(const std::string& source) override {
-      state_->events.push_back("begin " + source);
-      return ++state_->lastHandle;
+      events.push_back("begin " + source);
+      return ++lastHandle;
     }
-    Variant IsEnabled() override {
-      ++state_->enabledQueries;
-      return state_->enabled;
-    }
+    Variant IsEnabled() override { return enabled; }
     Variant LogEnd(int32_t& handle, int32_t& flag) override {
-      state_->events.push_back("end " + std::to_string(handle) + " " + std::to_string(flag));
+      events.push_back("end " + std::to_string(handle) + " " + std::to_string(flag));
       return {};
     }
-
-   private:
-    std::shared_ptr<State> state_;
   };
-
-  std::shared_ptr<State> state_ = std::make_shared<State>();
-  ScopedRegistration registration_;
+  explicit FakeTraceLog(Variant enabled = true) { log->enabled = std::move(enabled); }
+  std::shared_ptr<Log> log = std::make_shared<Log>();
+  ScopedRegistration registration{kTraceLogProgId, [log = log] { return log; }};
 };
 
 }  // namespace lumo::testing

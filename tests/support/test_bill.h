@@ -1,83 +1,56 @@
 // Builds the bill collections that the host passes in dctPara: pages,
-// fields (field key -> internal key -> description) and value cells.
+// fields (field key -> internal key -> description) and the records of value
+// cells (any Dictionary serves as a cell).
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "host/collections/dictionary.h"
 #include "host/collections/vector.h"
-#include "platform/variant.h"
 
 namespace lumo::testing {
 
-inline DictionaryRef Cell(Variant stored, std::string display = {}, std::string number = {}) {
-  auto cell = NewDictionary();
-  cell->SetValue("FFLD", std::move(stored));
-  cell->SetValue("FDSP", std::move(display));
-  cell->SetValue("FFND", std::move(number));
-  return cell;
-}
-
-class TestBill {
- public:
-  DictionaryRef classType = NewDictionary();
+struct TestBill {
   VectorRef classTypeEntry = NewVector();
-  DictionaryRef tableInfo = NewDictionary();
-  DictionaryRef data = NewDictionary();
+  DictionaryRef tableInfo = NewDictionary(), data = NewDictionary(), map = NewDictionary();
 
-  TestBill() { tableInfo->SetValue("Map", map_); }
+  // One page per flag, numbered from 1: true for an entry page, false for a header page.
+  std::vector<bool> entryPages;
 
-  // Pages are numbered in the order they are added, from 1.
-  int32_t AddPage(bool entryPage, std::string tableName) {
-    auto page = NewDictionary();
-    page->SetValue("FEntryType", int32_t{entryPage ? 1 : 0});
-    page->SetValue("FTableName", std::move(tableName));
-    const int32_t number = classTypeEntry->Add(page);
-    if (entryPage) {
-      data->SetValue(PageKey(number), NewVector());
-    } else {
-      data->SetValue(PageKey(number), NewDictionary());
+  explicit TestBill(std::initializer_list<bool> pages) : entryPages(pages) {
+    tableInfo->SetValue("Map", map);
+    for (const bool entry : entryPages) {
+      auto page = NewDictionary();
+      page->SetValue("FEntryType", int32_t{entry ? 1 : 0});
+      const int32_t number = classTypeEntry->Add(page);
+      data->SetValue(PageKey(number), entry ? Variant(NewVector()) : Variant(NewDictionary()));
     }
-    return number;
   }
 
   void AddField(const std::string& fieldKey, const std::string& internalKey, int32_t page,
-                std::string column) {
+                const std::string& column) {
     auto info = NewDictionary();
     info->SetValue("FPage", page);
     info->SetValue("FKey", fieldKey);
-    info->SetValue("FFieldName", std::move(column));
-    map_->SetValue(fieldKey, internalKey);
+    info->SetValue("FFieldName", column);
+    map->SetValue(fieldKey, internalKey);
     tableInfo->SetValue(internalKey, info);
   }
 
-  void SetHeaderCell(int32_t page, const std::string& internalKey, DictionaryRef cell) {
-    ObjectAs<Dictionary>(data->Value(PageKey(page)))->SetValue(internalKey, std::move(cell));
+  // Fills a header page's record, or adds a last row to an entry page: internal key -> cell.
+  void AddRecord(int32_t page, const std::vector<std::pair<std::string, DictionaryRef>>& cells) {
+    const bool entry = entryPages[page - 1];
+    const Variant pageData = data->Value(PageKey(page));
+    const DictionaryRef record = entry ? NewDictionary() : ObjectAs<Dictionary>(pageData);
+    for (const auto& [internalKey, cell] : cells) record->SetValue(internalKey, cell);
+    if (entry) ObjectAs<Vector>(pageData)->Add(record);
   }
 
-  // Adds a row of (internal key, cell) to an entry page; returns its number.
-  int32_t AddRow(int32_t page, const std::vector<std::pair<std::string, DictionaryRef>>& cells) {
-    auto row = NewDictionary();
-    for (const auto& [internalKey, cell] : cells) row->SetValue(internalKey, cell);
-    return ObjectAs<Vector>(data->Value(PageKey(page)))->Add(row);
-  }
-
-  // dctPara as the host fills it for a bill-bound action.
-  DictionaryRef Para() const {
-    auto para = NewDictionary();
-    para->SetValue("dctClassType", classType);
-    para->SetValue("vctClassTypeEntry", classTypeEntry);
-    para->SetValue("dctTableInfo", tableInfo);
-    para->SetValue("dctData", data);
-    return para;
-  }
-
- private:
   static std::string PageKey(int32_t page) { return "Page" + std::to_string(page); }
-  DictionaryRef map_ = NewDictionary();
 };
 
 }  // namespace lumo::testing
