@@ -1,3 +1,4 @@
+// Malformed JSON files are tested end to end in lumo_action_test.cpp.
 #include "variant_json.h"
 
 #include <gtest/gtest.h>
@@ -7,25 +8,23 @@
 #include <string>
 
 #include "host/collections/dictionary.h"
-#include "host/collections/vector.h"
 
 namespace lumo::app {
 namespace {
 
-struct RoundTripCase {
-  const char* name;
-  const char* json;
-  Variant::Kind kind;
-  const char* written;  // nullptr: written back exactly as read
-};
-
 TEST(VariantJson, EveryFormReadsAsItsKindAndWritesBack) {
-  static const RoundTripCase kCases[] = {
-      {"whole number", "42", Variant::Kind::Long, nullptr},
+  struct Case {
+    const char* name;
+    const char* json;
+    Variant::Kind kind;
+    const char* written;  // nullptr: written back exactly as read
+  };
+  static const Case kCases[] = {
+      {"largest Long", "2147483647", Variant::Kind::Long, nullptr},
       {"smallest Long", "-2147483648", Variant::Kind::Long, nullptr},
       {"whole number above the Long range", "2147483648", Variant::Kind::Double, "2147483648.0"},
+      {"whole number below the Long range", "-2147483649", Variant::Kind::Double, "-2147483649.0"},
       {"whole Double keeps its point", "8.0", Variant::Kind::Double, nullptr},
-      {"fraction", "0.125", Variant::Kind::Double, nullptr},
       {"huge Double", "1e+20", Variant::Kind::Double, nullptr},
       {"text", "\"币别 text\"", Variant::Kind::String, nullptr},
       {"Boolean", "true", Variant::Kind::Boolean, nullptr},
@@ -34,54 +33,38 @@ TEST(VariantJson, EveryFormReadsAsItsKindAndWritesBack) {
       {"Nothing", R"({"$nothing":true})", Variant::Kind::Object, nullptr},
       {"array from 0", R"([1,"a",null])", Variant::Kind::Array, nullptr},
       {"array from 1", R"({"$array":[1,2],"$lbound":1})", Variant::Kind::Array, nullptr},
-      {"array with lbound 0 is written plain", R"({"$array":[7],"$lbound":0})",
-       Variant::Kind::Array, "[7]"},
       {"array without lbound", R"({"$array":[7]})", Variant::Kind::Array, "[7]"},
-      {"nested arrays", "[[1],[2,[3]]]", Variant::Kind::Array, nullptr},
       {"Vector", R"({"$vector":[1,{"a":{"$empty":true}}]})", Variant::Kind::Object, nullptr},
       {"Dictionary keeps key order", R"({"z":1,"a":[],"m":{"$vector":[]}})", Variant::Kind::Object,
        nullptr},
       {"reserved key among others is a Dictionary", R"({"$empty":true,"x":1})",
        Variant::Kind::Object, nullptr},
   };
-  for (const RoundTripCase& c : kCases) {
+  for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
     const Variant value = VariantFromJson(Json::parse(c.json));
     EXPECT_EQ(value.kind(), c.kind);
     EXPECT_EQ(JsonFromVariant(value).dump(), c.written ? c.written : c.json);
   }
-}
-
-TEST(VariantJson, CollectionsHaveTheirHostIndexes) {
-  const Variant vector = VariantFromJson(Json::parse(R"({"$vector":["first","second"]})"));
-  EXPECT_EQ(ObjectAs<Vector>(vector)->Item(1), Variant("first"));
+  // Not symmetric: the host index of the first item, and an Integer read back.
   const Variant array = VariantFromJson(Json::parse(R"({"$array":["a","b"],"$lbound":1})"));
   EXPECT_EQ(array.AsArray().at(1), Variant("a"));
-  EXPECT_EQ(UBound(array), 2);
-}
-
-TEST(VariantJson, IntegerIsWrittenAsANumberAndReadsBackAsLong) {
   EXPECT_EQ(VariantFromJson(JsonFromVariant(Variant(int16_t{-7}))), Variant(int32_t{-7}));
 }
 
 TEST(VariantJson, ValuesWithoutAFormAreRefused) {
-  struct Case {
-    const char* name;
-    Variant value;
-  };
   class Foreign : public Object {};
   auto selfContaining = NewDictionary();
   selfContaining->SetValue("me", selfContaining);
-  const Case kCases[] = {
+  const std::pair<const char*, Variant> kCases[] = {
       {"infinity", std::numeric_limits<double>::infinity()},
-      {"NaN", std::nan("")},
       {"NaN inside an array", VbArray(0, {Variant(std::nan(""))})},
       {"an object that is not a collection", std::make_shared<Foreign>()},
       {"a Dictionary that contains itself", selfContaining},
   };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_THROW(JsonFromVariant(c.value), JsonError);
+  for (const auto& [name, value] : kCases) {
+    SCOPED_TRACE(name);
+    EXPECT_THROW(JsonFromVariant(value), JsonError);
   }
   selfContaining->SetValue("me", Variant());  // break the cycle so it is freed
 }
@@ -98,26 +81,6 @@ TEST(VariantJson, MalformedReservedFormsAndDeepNestingAreRefused) {
   for (const std::string& json : kCases) {
     SCOPED_TRACE(json.substr(0, 40));
     EXPECT_THROW(VariantFromJson(Json::parse(json)), JsonError);
-  }
-}
-
-TEST(VariantJson, SyntaxErrorNamesFileLineAndColumn) {
-  struct Case {
-    const char* text;
-    const char* where;
-  };
-  static const Case kCases[] = {
-      {"{\n  \"a\": 1,\n  \"b\": x\n}", "bill.json:3:8: invalid JSON: "},
-      {"{\"a\": 1,}", "bill.json:1:9: invalid JSON: "},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.text);
-    try {
-      ParseJson(c.text, "bill.json");
-      ADD_FAILURE() << "no error";
-    } catch (const JsonError& error) {
-      EXPECT_EQ(std::string(error.what()).rfind(c.where, 0), 0u) << error.what();
-    }
   }
 }
 
