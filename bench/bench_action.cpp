@@ -9,46 +9,27 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/cls_action_ic.h"
+#include "demo_database.h"
 #include "host/collections/dictionary.h"
 #include "host/components/register.h"
-#include "host/data/database_file.h"
 #include "host/data/register.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int32_t kCurrencyId = 4;  // the demo currency stored with "/"
 
-// The demo database in a folder of its own, removed at exit.
-class DemoDatabase {
- public:
-  DemoDatabase()
-      : folder_(fs::temp_directory_path() / ("lumo_bench_action_" + std::to_string(::getpid()))) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    lumo::CreateDatabase(path(), /*withDemoData=*/true);
-  }
-  ~DemoDatabase() { fs::remove_all(folder_); }
-  std::string path() const { return (folder_ / "demo.db").string(); }
-
- private:
-  fs::path folder_;
-};
-
-const DemoDatabase& Database() {
-  static const DemoDatabase database;
+const lumo::bench::DemoDatabase& Database() {
+  static const lumo::bench::DemoDatabase database("lumo_bench_action");
   return database;
 }
 
 void DoActionGetExchangeRate(benchmark::State& state) {
-  const std::string props = "DBFile=" + Database().path() + ";UserID=16;Language=CHS";
+  const std::string props = Database().props();
   lumo::RegisterDataAccess();
   lumo::components::RegisterHostComponents({})->Set(static_cast<int32_t>(::getpid()), "PropsString",
                                                     props);

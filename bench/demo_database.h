@@ -1,0 +1,38 @@
+// The demo database in a scratch folder of its own, written once per
+// benchmark program by CreateDatabase (so the benchmarks measure the schema
+// the actions run on) and removed at exit.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "host/data/database_file.h"
+
+namespace lumo::bench {
+
+class DemoDatabase {
+ public:
+  explicit DemoDatabase(const std::string& program)
+      : folder_(std::filesystem::temp_directory_path() /
+                (program + "_" + std::to_string(::getpid()))) {
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    CreateDatabase(path(), /*withDemoData=*/true);
+  }
+  ~DemoDatabase() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  DemoDatabase(const DemoDatabase&) = delete;
+  DemoDatabase& operator=(const DemoDatabase&) = delete;
+
+  std::string path() const { return (folder_ / "demo.db").string(); }
+  std::string props() const { return "DBFile=" + path() + ";UserID=16;Language=CHS"; }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+}  // namespace lumo::bench
