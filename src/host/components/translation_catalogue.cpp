@@ -39,7 +39,7 @@ TranslationCatalogue::TranslationCatalogue(std::string_view tsv) {
 }
 
 const TranslationCatalogue& TranslationCatalogue::Embedded() {
-  thread_local const TranslationCatalogue catalogue(embedded::kTranslationsTsv);
+  static const TranslationCatalogue catalogue(embedded::kTranslationsTsv);
   return catalogue;
 }
 

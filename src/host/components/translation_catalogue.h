@@ -20,7 +20,8 @@ class TranslationCatalogue {
  public:
   explicit TranslationCatalogue(std::string_view tsv);
 
-  // The embedded catalogue, parsed once per thread.
+  // The embedded catalogue, parsed on first use; it never changes afterwards,
+  // so every thread reads the same one.
   static const TranslationCatalogue& Embedded();
 
   // The text in the language (code compared without regard to case);
