@@ -7,6 +7,8 @@
 // database:
 //   DBFile=<path of a SQLite file>
 //   DBConnect={<ODBC connection string>}   e.g. {Driver=SQLite3;Database=/x.db}
+// Not core's FindPropValue: that one upper-cases values and knows no braces,
+// which would break file paths and ODBC connection strings.
 #pragma once
 
 #include <optional>
