@@ -171,13 +171,17 @@ const std::string& Recordset::FieldName(int32_t index) const {
 
 const std::vector<size_t>& Recordset::IndexedRows(int32_t column, const std::string& key) {
   static const std::vector<size_t> kNone;
-  auto [index, isNew] = indexes_.try_emplace(column);
-  if (isNew) {
+  auto index = indexes_.find(column);
+  if (index == indexes_.end()) {
+    // Built aside and kept only when complete: a cell whose text is too large
+    // for a number raises 6, and a half-built index would later hide rows.
+    std::unordered_map<std::string, std::vector<size_t>> rowsByKey;
     for (size_t row = 0; row < rows_.size(); ++row) {
       if (auto cellKey = FilterKey(rows_[row][static_cast<size_t>(column)])) {
-        index->second[*cellKey].push_back(row);
+        rowsByKey[*cellKey].push_back(row);
       }
     }
+    index = indexes_.emplace(column, std::move(rowsByKey)).first;
   }
   auto found = index->second.find(key);
   return found == index->second.end() ? kNone : found->second;

@@ -62,7 +62,7 @@ TEST(Recordsets, FilterShowsTheMatchingRowsFromTheFirst) {
   }
 }
 
-TEST(Recordsets, MalformedFilterIsRefused) {
+TEST(Recordsets, MalformedFilterOrUnreadableCellIsRefused) {
   for (const char* criteria : {"FItemID", "=5", "FItemID>=5", "FItemID=5 OR FItemID=7",
                                "FName='Bolt", "FName='Bolt'x", "FName=O'Brien"}) {
     SCOPED_TRACE(criteria);
@@ -71,6 +71,11 @@ TEST(Recordsets, MalformedFilterIsRefused) {
   }
   Recordset items = Items();
   EXPECT_VB_ERROR(items.SetFilter("FPrice=5"), 3265);
+  // A cell text too large for a number fails every filter of its column, not
+  // only the first one that indexes it.
+  Recordset huge({"FItemID"}, {{"5"}, {"1e999"}});
+  EXPECT_VB_ERROR(huge.SetFilter("FItemID=5"), 6);
+  EXPECT_VB_ERROR(huge.SetFilter("FItemID=5"), 6);
 }
 
 TEST(Recordsets, ClosedRecordsetRefusesEveryAccess) {
