@@ -21,6 +21,9 @@ Variant GetShareProps(const std::string& name) {
   int32_t processId = static_cast<int32_t>(getpid());
   std::string propertyName = name;
   const auto shareProps = CreateObjectAs<IShareProps>(kSharePropsProgId);
+  // One call: a Variant holds an object or a plain value alike, so the
+  // original's first call (asking only whether the value is an object) is
+  // not needed.
   return shareProps->GetProperty(processId, propertyName);
 }
 
@@ -36,6 +39,10 @@ std::string GetPropValue(const std::string& key) {
   }
 }
 
+// Mended: the original searched for "key=" anywhere in the text, so
+// "UserID" found "DBUserID=sa;" first and a key could be found inside
+// another pair's value. Matching only where a pair begins guards against
+// reading the wrong pair.
 std::string FindPropValue(std::string_view props, std::string_view key) {
   const std::string text = vb::UCase(props);
   const std::string wanted = vb::UCase(key) + "=";
