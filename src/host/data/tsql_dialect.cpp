@@ -283,12 +283,14 @@ std::string RewriteUpdateFrom(const SqlTokens& tokens, size_t from, std::string_
 
   const SqlTokens targetCondition =
       Trimmed(tokens.begin() + target->on + 1, tokens.begin() + target->end);
-  std::string text = fmt::format("UPDATE {} AS {} SET{}FROM{}WHERE {}", tokens[target->table].text,
-                                 alias, assignments, otherJoins, JoinTokens(targetCondition));
+  std::string condition = JoinTokens(targetCondition);
   if (where < tokens.size()) {
-    text += " AND (" + JoinTokens(Trimmed(tokens.begin() + where + 1, tokens.end())) + ")";
+    // Both sides bracketed, so an OR on either side cannot bind across the AND.
+    condition = "(" + condition + ") AND (" +
+                JoinTokens(Trimmed(tokens.begin() + where + 1, tokens.end())) + ")";
   }
-  return text;
+  return fmt::format("UPDATE {} AS {} SET{}FROM{}WHERE {}", tokens[target->table].text, alias,
+                     assignments, otherJoins, condition);
 }
 
 // ---- EXEC -------------------------------------------------------------------

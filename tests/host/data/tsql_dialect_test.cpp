@@ -33,7 +33,7 @@ TEST(TsqlDialect, ItemPriceUpdateBecomesUpdateOfTheTargetWithTheOtherJoinsInFrom
             "Inner Join POOrder Page1 On Page1.FInterID = Page2.FInterID\r\n"
             "Inner Join t_ICItem t1 on t1.FItemID = Page2.FItemID\r\n"
             "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID\r\n"
-            "WHERE t0.FItemID = Page2.FItemID AND (Page1.FInterID = 1001\r\n"
+            "WHERE (t0.FItemID = Page2.FItemID) AND (Page1.FInterID = 1001\r\n"
             " AND Page2.FEntryID = ( Select Max(FEntryID) From POOrderEntry Where FInterID = "
             "Page2.FInterID"
             " And FItemID = Page2.FItemID ))");
@@ -72,6 +72,10 @@ TEST(TsqlDialect, RewritesEachFormOnItsOwn) {
       {"SELECT 1; SELECT 2;", {"SELECT 1", "SELECT 2"}},
       {"Update t0 set t0.FPrice = 2, FDate = 3 From a Inner Join t_X t0 on t0.FID = a.FID",
        {"UPDATE t_X AS t0 SET FPrice = 2, FDate = 3 FROM a WHERE t0.FID = a.FID"}},
+      {"Update t0 set t0.FPrice = 2 From a Inner Join t_X t0 on t0.FID = a.FID Or t0.FID = a.FOld "
+       "Where a.FKeep = 1",
+       {"UPDATE t_X AS t0 SET FPrice = 2 FROM a WHERE (t0.FID = a.FID Or t0.FID = a.FOld) AND "
+        "(a.FKeep = 1)"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.tsql);
