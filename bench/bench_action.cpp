@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "demo_database.h"
-#include "host/collections/dictionary.h"
 #include "host/components/register.h"
 #include "host/data/register.h"
 
@@ -30,7 +30,7 @@ const lumo::bench::DemoDatabase& Database() {
 
 void DoActionGetExchangeRate(benchmark::State& state) {
   const std::string props = Database().props();
-  lumo::RegisterDataAccess();
+  lumo::data::RegisterDataAccess();
   lumo::components::RegisterHostComponents({})->Set(static_cast<int32_t>(::getpid()), "PropsString",
                                                     props);
   lumo::clsActionIC component;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "host/collections/dictionary.h"
+#include "collections/dictionary.h"
 #include "platform/recordset.h"
 
 namespace lumo {
@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kDictionaryKeys = 50;
 
-std::string KeyName(int i) { return "P_Key" + std::to_string(i); }
+std::string KeyName(int i) {
+  return "P_Key" + std::to_string(i);
+}
 
 DictionaryRef FilledDictionary() {
   auto dictionary = NewDictionary();
@@ -40,19 +42,23 @@ BENCHMARK(BM_DictionaryLookup);
 void BM_DictionaryName(benchmark::State& state) {
   auto dictionary = FilledDictionary();
   for (auto _ : state) {
-    for (int32_t i = 1; i <= dictionary->Count(); ++i) benchmark::DoNotOptimize(dictionary->Name(i));
+    for (int32_t i = 1; i <= dictionary->Count(); ++i)
+      benchmark::DoNotOptimize(dictionary->Name(i));
   }
   state.SetItemsProcessed(state.iterations() * dictionary->Count());
 }
 BENCHMARK(BM_DictionaryName);
 
-int32_t DistinctIds(int64_t rows) { return static_cast<int32_t>(rows / 4); }
+int32_t DistinctIds(int64_t rows) {
+  return static_cast<int32_t>(rows / 4);
+}
 
 std::vector<Recordset::Row> TaxRateRows(int64_t count) {
   std::vector<Recordset::Row> rows;
   rows.reserve(static_cast<size_t>(count));
   for (int64_t i = 0; i < count; ++i) {
-    rows.push_back({static_cast<int32_t>(i % DistinctIds(count)), 0.01 * static_cast<double>(i % 17)});
+    rows.push_back(
+        {static_cast<int32_t>(i % DistinctIds(count)), 0.01 * static_cast<double>(i % 17)});
   }
   return rows;
 }

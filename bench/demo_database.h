@@ -19,7 +19,7 @@ class DemoDatabase {
                 (program + "_" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
-    CreateDatabase(path(), /*withDemoData=*/true);
+    data::CreateDatabase(path(), /*withDemoData=*/true);
   }
   ~DemoDatabase() {
     std::error_code ignored;

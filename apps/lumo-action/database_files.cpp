@@ -24,7 +24,7 @@ class TemporaryDatabase {
       : path_(finalPath.parent_path() /
               ("." + finalPath.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
                std::to_string(std::random_device{}()))) {
-    CreateDatabase(path_.string(), withDemoData);
+    data::CreateDatabase(path_.string(), withDemoData);
   }
   ~TemporaryDatabase() {
     std::error_code ignored;

@@ -7,9 +7,9 @@
 #include <iostream>
 #include <optional>
 
+#include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "database_files.h"
-#include "host/collections/dictionary.h"
 #include "host/components/register.h"
 #include "host/data/register.h"
 #include "options.h"
@@ -76,7 +76,7 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out) {
   if (!dctPara->Lookup("PropString")) dctPara->SetValue("PropString", props);
   DictionaryRef dctReturn = options.returnFile ? ReadDictionary(*options.returnFile, in) : nullptr;
 
-  RegisterDataAccess();
+  data::RegisterDataAccess();
   components::HostComponentsOptions hostOptions;
   if (options.traceFile) hostOptions.traceFile = *options.traceFile;
   const auto sharedProperties = components::RegisterHostComponents(hostOptions);

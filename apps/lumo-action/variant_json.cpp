@@ -7,8 +7,8 @@
 #include <iterator>
 #include <optional>
 
-#include "host/collections/dictionary.h"
-#include "host/collections/vector.h"
+#include "collections/dictionary.h"
+#include "collections/vector.h"
 
 namespace lumo::app {
 namespace {

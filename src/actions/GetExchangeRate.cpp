@@ -5,10 +5,10 @@
 #include <string>
 
 #include "core/cls_action_ic.h"
-#include "core/deref.h"
 #include "core/query.h"
 #include "core/trace.h"
 #include "platform/error.h"
+#include "platform/object.h"
 #include "platform/vb.h"
 
 namespace lumo {

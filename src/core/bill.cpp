@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/deref.h"
+#include "platform/object.h"
 #include "platform/variant.h"
 #include "platform/vb.h"
 

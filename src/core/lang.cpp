@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/props.h"
+#include "hostapi/res_loader.h"
 #include "platform/error.h"
-#include "platform/hostapi/res_loader.h"
 #include "platform/vb.h"
 
 namespace lumo {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/hostapi/share_props.h"
+#include "hostapi/share_props.h"
 #include "platform/object.h"
 #include "platform/vb.h"
 

@@ -1,6 +1,6 @@
 #include "core/query.h"
 
-#include "platform/hostapi/class_info.h"
+#include "hostapi/class_info.h"
 #include "platform/object.h"
 #include "platform/vb.h"
 

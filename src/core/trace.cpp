@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "hostapi/trace_log.h"
 #include "platform/error.h"
-#include "platform/hostapi/trace_log.h"
 #include "platform/object.h"
 #include "platform/vb.h"
 

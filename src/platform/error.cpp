@@ -8,25 +8,38 @@ namespace lumo {
 
 std::string StandardDescription(int32_t number) {
   switch (number) {
-    case vberr::kInvalidCall: return "Invalid procedure call or argument";
-    case vberr::kOverflow: return "Overflow";
-    case vberr::kOutOfMemory: return "Out of memory";
-    case vberr::kSubscript: return "Subscript out of range";
-    case vberr::kDivisionByZero: return "Division by zero";
-    case vberr::kTypeMismatch: return "Type mismatch";
-    case vberr::kObjectNotSet: return "Object variable or With block variable not set";
-    case vberr::kInvalidUseOfNull: return "Invalid use of Null";
-    case vberr::kCannotCreateObject: return "ActiveX component can't create object";
-    case vberr::kNoSuchMember: return "Object doesn't support this property or method";
-    case vberr::kAutomationError: return "Automation error";
+    case vberr::kInvalidCall:
+      return "Invalid procedure call or argument";
+    case vberr::kOverflow:
+      return "Overflow";
+    case vberr::kOutOfMemory:
+      return "Out of memory";
+    case vberr::kSubscript:
+      return "Subscript out of range";
+    case vberr::kDivisionByZero:
+      return "Division by zero";
+    case vberr::kTypeMismatch:
+      return "Type mismatch";
+    case vberr::kObjectNotSet:
+      return "Object variable or With block variable not set";
+    case vberr::kInvalidUseOfNull:
+      return "Invalid use of Null";
+    case vberr::kCannotCreateObject:
+      return "ActiveX component can't create object";
+    case vberr::kNoSuchMember:
+      return "Object doesn't support this property or method";
+    case vberr::kAutomationError:
+      return "Automation error";
     case vberr::kNoCurrentRecord:
       return "Either BOF or EOF is True, or the current record has been deleted. Requested "
              "operation requires a current record.";
     case vberr::kItemNotFound:
       return "Item cannot be found in the collection corresponding to the requested name or "
              "ordinal.";
-    case vberr::kObjectClosed: return "Operation is not allowed when the object is closed.";
-    default: return "Application-defined or object-defined error";
+    case vberr::kObjectClosed:
+      return "Operation is not allowed when the object is closed.";
+    default:
+      return "Application-defined or object-defined error";
   }
 }
 

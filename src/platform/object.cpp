@@ -63,7 +63,9 @@ void RegisterClass(std::string_view progId, Factory factory) {
   Registry::Instance().Exchange(progId, std::move(factory));
 }
 
-void UnregisterClass(std::string_view progId) { Registry::Instance().Exchange(progId, nullptr); }
+void UnregisterClass(std::string_view progId) {
+  Registry::Instance().Exchange(progId, nullptr);
+}
 
 ObjectRef CreateObject(std::string_view progId) {
   // The factory runs outside the lock: it may itself create objects.
@@ -76,9 +78,13 @@ ObjectRef CreateObject(std::string_view progId) {
   return object;
 }
 
-void RaiseObjectNotSet() { Raise(vberr::kObjectNotSet); }
+void RaiseObjectNotSet() {
+  Raise(vberr::kObjectNotSet);
+}
 
-void RaiseMemberNotSupported() { Raise(vberr::kNoSuchMember); }
+void RaiseMemberNotSupported() {
+  Raise(vberr::kNoSuchMember);
+}
 
 ScopedRegistration::ScopedRegistration(std::string_view progId, Factory factory)
     : progId_(progId), previous_(Registry::Instance().Exchange(progId, std::move(factory))) {}

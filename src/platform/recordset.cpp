@@ -48,17 +48,23 @@ std::string TextKey(std::string_view text) {
 // without regard to ASCII case. Null, objects and arrays never match.
 std::optional<std::string> FilterKey(const Variant& value) {
   switch (value.kind()) {
-    case Variant::Kind::Integer: return NumberKey(value.AsInteger());
-    case Variant::Kind::Long: return NumberKey(value.AsLong());
-    case Variant::Kind::Double: return NumberKey(value.AsDouble());
-    case Variant::Kind::Empty: return TextKey("");
-    case Variant::Kind::Boolean: return TextKey(value.AsBool() ? "True" : "False");
+    case Variant::Kind::Integer:
+      return NumberKey(value.AsInteger());
+    case Variant::Kind::Long:
+      return NumberKey(value.AsLong());
+    case Variant::Kind::Double:
+      return NumberKey(value.AsDouble());
+    case Variant::Kind::Empty:
+      return TextKey("");
+    case Variant::Kind::Boolean:
+      return TextKey(value.AsBool() ? "True" : "False");
     case Variant::Kind::String:
       if (auto number = vb::ParseNumericText(value.AsString())) return NumberKey(*number);
       return TextKey(value.AsString());
     case Variant::Kind::Null:
     case Variant::Kind::Object:
-    case Variant::Kind::Array: return std::nullopt;
+    case Variant::Kind::Array:
+      return std::nullopt;
   }
   return std::nullopt;
 }
@@ -123,7 +129,9 @@ void Recordset::RequireOpen() const {
   if (!open_) Raise(vberr::kObjectClosed, "Recordset");
 }
 
-size_t Recordset::VisibleCount() const { return filtered_ ? visible_.size() : rows_.size(); }
+size_t Recordset::VisibleCount() const {
+  return filtered_ ? visible_.size() : rows_.size();
+}
 
 int32_t Recordset::RecordCount() const {
   RequireOpen();

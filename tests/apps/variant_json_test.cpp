@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "host/collections/dictionary.h"
+#include "collections/dictionary.h"
 
 namespace lumo::app {
 namespace {

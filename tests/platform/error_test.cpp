@@ -8,8 +8,11 @@
 namespace lumo {
 namespace {
 
-const ErrorInfo kPending{
-    .number = 5, .source = "Lookup", .description = "bad key", .helpFile = "a.chm", .helpContext = 42};
+const ErrorInfo kPending{.number = 5,
+                         .source = "Lookup",
+                         .description = "bad key",
+                         .helpFile = "a.chm",
+                         .helpContext = 42};
 
 ErrorInfo Caught(void (*thrower)()) {
   try {

@@ -15,7 +15,8 @@ Recordset Items() {
 
 std::vector<std::string> Names(Recordset& recordset) {
   std::vector<std::string> names;
-  for (; !recordset.Eof(); recordset.MoveNext()) names.push_back(recordset.Value("FName").AsString());
+  for (; !recordset.Eof(); recordset.MoveNext())
+    names.push_back(recordset.Value("FName").AsString());
   return names;
 }
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "hostapi/class_info.h"
 #include "platform/error.h"
-#include "platform/hostapi/class_info.h"
 #include "platform/recordset.h"
 
 namespace lumo::testing {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/hostapi/res_loader.h"
+#include "hostapi/res_loader.h"
 
 namespace lumo::testing {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/hostapi/share_props.h"
+#include "hostapi/share_props.h"
 
 namespace lumo::testing {
 

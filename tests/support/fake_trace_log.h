@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/hostapi/trace_log.h"
+#include "hostapi/trace_log.h"
 
 namespace lumo::testing {
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/collections/dictionary.h"
-#include "host/collections/vector.h"
+#include "collections/dictionary.h"
+#include "collections/vector.h"
 
 namespace lumo::testing {
 

@@ -16,10 +16,10 @@ Variant BillGetData::GetSupplyInfo(const std::string& propString, const Dictiona
   const int32_t currencyId = vb::CLng(request->Value("CurrencyID"));
   const int32_t priceType = vb::CLng(request->Value("PriceType"));
 
-  const RecordsetRef partners = Query(
-      propString, fmt::format("SELECT s.FValueAddRate FROM t_Supplier s, t_ICItemCore i "
-                              "WHERE s.FItemID={} AND i.FItemID={}",
-                              supplierId, itemId));
+  const RecordsetRef partners =
+      Query(propString, fmt::format("SELECT s.FValueAddRate FROM t_Supplier s, t_ICItemCore i "
+                                    "WHERE s.FItemID={} AND i.FItemID={}",
+                                    supplierId, itemId));
   if (!partners || partners->Eof()) return Variant::Nothing();
 
   auto answer = NewDictionary();
@@ -29,12 +29,12 @@ Variant BillGetData::GetSupplyInfo(const std::string& propString, const Dictiona
 
   // Highest break first; the quantity is compared here rather than pasted
   // into the statement as a decimal text.
-  const RecordsetRef breaks = Query(
-      propString,
-      fmt::format("SELECT FQuantity,FPrice,FDiscount FROM t_SupplyPrice WHERE FSupID={} AND "
-                  "FItemID={} AND FUnitID={} AND FCyID={} AND FPriceType={} "
-                  "ORDER BY FQuantity DESC",
-                  supplierId, itemId, unitId, currencyId, priceType));
+  const RecordsetRef breaks =
+      Query(propString,
+            fmt::format("SELECT FQuantity,FPrice,FDiscount FROM t_SupplyPrice WHERE FSupID={} AND "
+                        "FItemID={} AND FUnitID={} AND FCyID={} AND FPriceType={} "
+                        "ORDER BY FQuantity DESC",
+                        supplierId, itemId, unitId, currencyId, priceType));
   for (; breaks && !breaks->Eof(); breaks->MoveNext()) {
     if (NumberOr(breaks, "FQuantity", 0) <= quantity) {
       answer->SetValue("AuxPrice", NumberOr(breaks, "FPrice", 0));

@@ -2,7 +2,7 @@
 
 #include <fmt/format.h>
 
-#include "platform/hostapi/class_info.h"
+#include "hostapi/class_info.h"
 #include "platform/vb.h"
 
 namespace lumo::components {
@@ -32,8 +32,8 @@ double NumberOr(const RecordsetRef& rows, std::string_view column, double fallba
 
 double MultiplierRate(const std::string& propString, int32_t currencyId) {
   const RecordsetRef rows = Query(
-      propString,
-      fmt::format("SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID={}", currencyId));
+      propString, fmt::format("SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID={}",
+                              currencyId));
   const double rate = NumberOr(rows, "FExchangeRate", 0);
   if (rate == 0) return 1;
   const Variant& op = rows->Value("FOperator");

@@ -4,11 +4,11 @@
 #include "host/components/res_loader.h"
 #include "host/components/sys_info.h"
 #include "host/components/trace_log.h"
-#include "platform/hostapi/bill_data.h"
-#include "platform/hostapi/res_loader.h"
-#include "platform/hostapi/share_props.h"
-#include "platform/hostapi/sys_info.h"
-#include "platform/hostapi/trace_log.h"
+#include "hostapi/bill_data.h"
+#include "hostapi/res_loader.h"
+#include "hostapi/share_props.h"
+#include "hostapi/sys_info.h"
+#include "hostapi/trace_log.h"
 
 namespace lumo::components {
 
@@ -17,7 +17,8 @@ std::shared_ptr<PropertyStore> RegisterHostComponents(const HostComponentsOption
   RegisterClass(kBillGetDataProgId, [] { return std::make_shared<BillGetData>(); });
 
   auto properties = std::make_shared<PropertyStore>();
-  RegisterClass(kSharePropsProgId, [properties] { return std::make_shared<ShareProps>(properties); });
+  RegisterClass(kSharePropsProgId,
+                [properties] { return std::make_shared<ShareProps>(properties); });
 
   std::shared_ptr<TraceFile> traceFile;
   if (options.traceFile) traceFile = std::make_shared<TraceFile>(*options.traceFile);

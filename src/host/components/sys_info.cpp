@@ -13,8 +13,8 @@ constexpr std::string_view kSource = "BillDataAccess.SysInfo";
 void RequireIdentifier(std::string_view what, const std::string& name) {
   if (!IsPlainIdentifier(name)) {
     Raise(vberr::kInvalidCall, std::string(kSource),
-          fmt::format("GetItemInfo: the {} \"{}\" is not a plain name (letters, digits and _)", what,
-                      name));
+          fmt::format("GetItemInfo: the {} \"{}\" is not a plain name (letters, digits and _)",
+                      what, name));
   }
 }
 
@@ -28,15 +28,14 @@ RecordsetRef SysInfo::GetItemInfo(const std::string& propString, const std::stri
 }
 
 Variant SysInfo::GetPOMaxHighPrice(std::string& propString, int32_t& supplierId, int32_t& itemId,
-                                   int32_t& currencyId, double& exchangeRate,
-                                   int32_t& priceType) {
+                                   int32_t& currencyId, double& exchangeRate, int32_t& priceType) {
   // The most specific row comes first: supplier before FSupID 0, price type
   // before -1.
-  const RecordsetRef rows = Query(
-      propString,
-      fmt::format("SELECT FMaxPrice FROM t_POMaxPrice WHERE FItemID={} AND FSupID IN (0,{}) "
-                  "AND FPriceType IN (-1,{}) ORDER BY FSupID DESC, FPriceType DESC",
-                  itemId, supplierId, priceType));
+  const RecordsetRef rows =
+      Query(propString,
+            fmt::format("SELECT FMaxPrice FROM t_POMaxPrice WHERE FItemID={} AND FSupID IN (0,{}) "
+                        "AND FPriceType IN (-1,{}) ORDER BY FSupID DESC, FPriceType DESC",
+                        itemId, supplierId, priceType));
   const double homePrice = NumberOr(rows, "FMaxPrice", -1);
   if (homePrice < 0) return -1.0;
   const double rate = exchangeRate > 0 ? exchangeRate : MultiplierRate(propString, currencyId);

@@ -29,8 +29,8 @@ std::string Timestamp() {
 // Tabs and line breaks would split a record; the source text never needs them.
 std::string OneLine(std::string_view text) {
   std::string line(text);
-  std::replace_if(line.begin(), line.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; },
-                  ' ');
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
   return line;
 }
 
@@ -57,11 +57,13 @@ Variant TraceLog::LogStart(const std::string& source) {
   return open_.back().handle;
 }
 
-Variant TraceLog::IsEnabled() { return file_ != nullptr; }
+Variant TraceLog::IsEnabled() {
+  return file_ != nullptr;
+}
 
 Variant TraceLog::LogEnd(int32_t& handle, int32_t& flag) {
-  const auto scope = std::find_if(open_.begin(), open_.end(),
-                                  [&](const Scope& s) { return s.handle == handle; });
+  const auto scope =
+      std::find_if(open_.begin(), open_.end(), [&](const Scope& s) { return s.handle == handle; });
   if (!file_ || scope == open_.end()) return false;
   const size_t depth = static_cast<size_t>(scope - open_.begin()) + 1;
   const std::chrono::duration<double, std::milli> elapsed = Clock::now() - scope->start;

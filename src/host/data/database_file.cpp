@@ -6,16 +6,15 @@
 #include "host/data/embedded_sql.h"
 #include "host/data/sqlite_session.h"
 
-namespace lumo {
+namespace lumo::data {
 
 void CreateDatabase(const std::string& path, bool withDemoData) {
   std::error_code ignored;
   if (std::filesystem::exists(path, ignored)) {
-    data::RaiseInvalidRequest("The database file " + path +
-                              " exists already; it is not overwritten");
+    RaiseInvalidRequest("The database file " + path + " exists already; it is not overwritten");
   }
   try {
-    data::SqliteSession session(path, data::SqliteSession::Mode::CreateNew);
+    SqliteSession session(path, SqliteSession::Mode::CreateNew);
     std::string script = "BEGIN;\n";
     script += embedded::kSchemaSql;
     if (withDemoData) script += "\n;\n" + std::string(embedded::kDemoSql);
@@ -27,4 +26,4 @@ void CreateDatabase(const std::string& path, bool withDemoData) {
   }
 }
 
-}  // namespace lumo
+}  // namespace lumo::data

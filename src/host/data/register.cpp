@@ -5,10 +5,10 @@
 #include "host/data/class_info_component.h"
 #include "platform/object.h"
 
-namespace lumo {
+namespace lumo::data {
 
 void RegisterDataAccess() {
-  RegisterClass(kClassInfoProgId, [] { return std::make_shared<data::ClassInfo>(); });
+  RegisterClass(kClassInfoProgId, [] { return std::make_shared<ClassInfo>(); });
 }
 
-}  // namespace lumo
+}  // namespace lumo::data

@@ -10,16 +10,16 @@
 #include <utility>
 #include <vector>
 
-#include "host/collections/dictionary.h"
+#include "collections/dictionary.h"
 #include "host/components/register.h"
 #include "host/components/res_loader.h"
 #include "host/data/database_file.h"
 #include "host/data/register.h"
-#include "platform/hostapi/bill_data.h"
-#include "platform/hostapi/class_info.h"
-#include "platform/hostapi/share_props.h"
-#include "platform/hostapi/sys_info.h"
-#include "platform/hostapi/trace_log.h"
+#include "hostapi/bill_data.h"
+#include "hostapi/class_info.h"
+#include "hostapi/share_props.h"
+#include "hostapi/sys_info.h"
+#include "hostapi/trace_log.h"
 #include "platform/vb.h"
 #include "support/vb_testing.h"
 
@@ -34,14 +34,14 @@ class ComponentsTest : public ::testing::Test {
     std::string folder = (std::filesystem::temp_directory_path() / "lumo-comp-XXXXXX").string();
     ASSERT_NE(mkdtemp(folder.data()), nullptr);
     dir_ = folder;
-    RegisterDataAccess();
+    data::RegisterDataAccess();
     RegisterHostComponents({});
     UseDatabase("demo.db", true);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   void UseDatabase(const std::string& name, bool withDemoData) {
-    CreateDatabase((dir_ / name).string(), withDemoData);
+    data::CreateDatabase((dir_ / name).string(), withDemoData);
     props_ = "DBFile=" + (dir_ / name).string() + ";UserID=16;Language=CHS";
   }
   RecordsetRef Run(const std::string& sql) const {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/collections/dictionary.h"
+#include "collections/dictionary.h"
 
 namespace lumo {
 

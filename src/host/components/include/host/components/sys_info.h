@@ -9,7 +9,7 @@
 // 0 or below.
 #pragma once
 
-#include "platform/hostapi/sys_info.h"
+#include "hostapi/sys_info.h"
 
 namespace lumo::components {
 

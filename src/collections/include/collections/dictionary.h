@@ -46,6 +46,8 @@ class Dictionary : public Object {
 
 using DictionaryRef = std::shared_ptr<Dictionary>;
 
-inline DictionaryRef NewDictionary() { return std::make_shared<Dictionary>(); }
+inline DictionaryRef NewDictionary() {
+  return std::make_shared<Dictionary>();
+}
 
 }  // namespace lumo

@@ -10,7 +10,7 @@
 // not used: prices are kept per currency, and the list is the only source.
 #pragma once
 
-#include "platform/hostapi/bill_data.h"
+#include "hostapi/bill_data.h"
 
 namespace lumo::components {
 

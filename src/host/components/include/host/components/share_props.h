@@ -13,7 +13,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/hostapi/share_props.h"
+#include "hostapi/share_props.h"
 
 namespace lumo::components {
 

@@ -57,8 +57,8 @@ class Variant {
   Variant(const char* s) : value_(std::string(s)) {}
   Variant(VbArray a) : value_(std::move(a)) {}
   template <class T>
-    requires std::is_base_of_v<Object, T>
-  Variant(std::shared_ptr<T> object) : value_(ObjectRef(std::move(object))) {}
+  requires std::is_base_of_v<Object, T> Variant(std::shared_ptr<T> object)
+      : value_(ObjectRef(std::move(object))) {}
   Variant(std::nullptr_t) : value_(ObjectRef()) {}  // Nothing
 
   static Variant Null() { return Variant(NullValue{}); }
@@ -95,10 +95,18 @@ class Variant {
 
 // VB's IsArray, IsNull, IsEmpty, IsObject, LBound and UBound (error 9 for a
 // value that is not an array).
-inline bool IsArray(const Variant& v) { return v.IsArray(); }
-inline bool IsNull(const Variant& v) { return v.IsNull(); }
-inline bool IsEmpty(const Variant& v) { return v.IsEmpty(); }
-inline bool IsObject(const Variant& v) { return v.IsObject(); }
+inline bool IsArray(const Variant& v) {
+  return v.IsArray();
+}
+inline bool IsNull(const Variant& v) {
+  return v.IsNull();
+}
+inline bool IsEmpty(const Variant& v) {
+  return v.IsEmpty();
+}
+inline bool IsObject(const Variant& v) {
+  return v.IsObject();
+}
 int32_t LBound(const Variant& v);
 int32_t UBound(const Variant& v);
 

@@ -1,5 +1,5 @@
-#include "host/collections/dictionary.h"
-#include "host/collections/vector.h"
+#include "collections/dictionary.h"
+#include "collections/vector.h"
 #include "support/vb_testing.h"
 
 namespace lumo {

@@ -1,9 +1,9 @@
 // Registers the data-access component under its ProgID.
 #pragma once
 
-namespace lumo {
+namespace lumo::data {
 
 // "LumoMClass.ClassInfo" -> the component over SQLite or ODBC.
 void RegisterDataAccess();
 
-}  // namespace lumo
+}  // namespace lumo::data

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/hostapi/trace_log.h"
+#include "hostapi/trace_log.h"
 
 namespace lumo::components {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/hostapi/class_info.h"
+#include "hostapi/class_info.h"
 
 namespace lumo::data {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/collections/dictionary.h"
+#include "collections/dictionary.h"
 #include "platform/object.h"
 #include "platform/variant.h"
 

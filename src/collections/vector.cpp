@@ -1,4 +1,4 @@
-#include "host/collections/vector.h"
+#include "collections/vector.h"
 
 #include "platform/error.h"
 
@@ -13,7 +13,9 @@ size_t Offset(int32_t index, int32_t upperBound) {
 
 }  // namespace
 
-const Variant& Vector::Item(int32_t index) const { return items_[Offset(index, UpperBound())]; }
+const Variant& Vector::Item(int32_t index) const {
+  return items_[Offset(index, UpperBound())];
+}
 
 void Vector::SetItem(int32_t index, Variant value) {
   items_[Offset(index, UpperBound())] = std::move(value);

@@ -21,8 +21,8 @@ class ISysInfo : public Object {
                                    int32_t id, const std::string& keyColumn) = 0;
   // The item's maximum purchase price per base unit for the supplier,
   // currency, exchange rate and price type; -1 when it has none.
-  virtual Variant GetPOMaxHighPrice(std::string& propString, int32_t& supplierId,
-                                    int32_t& itemId, int32_t& currencyId, double& exchangeRate,
+  virtual Variant GetPOMaxHighPrice(std::string& propString, int32_t& supplierId, int32_t& itemId,
+                                    int32_t& currencyId, double& exchangeRate,
                                     int32_t& priceType) = 0;
   // Fills coefficient and scale of the unit; their sum converts a base-unit
   // price to the unit.

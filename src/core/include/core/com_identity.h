@@ -1,5 +1,7 @@
 // The identities under which the component is registered as an in-process
 // COM server. Hosts find the class by these values, so they never change.
+// Nothing reads them yet: they are kept for the COM server build, which
+// registers the component under them.
 #pragma once
 
 #include <cstdint>

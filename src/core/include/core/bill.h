@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <string>
 
-#include "host/collections/dictionary.h"
-#include "host/collections/vector.h"
+#include "collections/dictionary.h"
+#include "collections/vector.h"
 #include "platform/recordset.h"
 
 namespace lumo {

@@ -1,4 +1,4 @@
-#include "host/collections/dictionary.h"
+#include "collections/dictionary.h"
 
 #include "platform/error.h"
 
@@ -18,7 +18,9 @@ void Dictionary::SetValue(std::string_view key, Variant value) {
   entries_.emplace_back(std::string(key), std::move(value));
 }
 
-bool Dictionary::Lookup(std::string_view key) const { return positions_.contains(key); }
+bool Dictionary::Lookup(std::string_view key) const {
+  return positions_.contains(key);
+}
 
 Variant Dictionary::GetValue(std::string_view key, Variant defaultValue) const {
   auto found = positions_.find(key);
@@ -30,7 +32,9 @@ const std::string& Dictionary::Name(int32_t position) const {
   return entries_[static_cast<size_t>(position - 1)].first;
 }
 
-std::shared_ptr<Dictionary> Dictionary::Clone() const { return std::make_shared<Dictionary>(*this); }
+std::shared_ptr<Dictionary> Dictionary::Clone() const {
+  return std::make_shared<Dictionary>(*this);
+}
 
 void Dictionary::Merge(const Dictionary& other, int32_t flags) {
   if (flags != 0) Raise(vberr::kInvalidCall, "Dictionary.Merge", "Merge takes only the flag 0");

@@ -31,8 +31,8 @@ void UnregisterClass(std::string_view progId);
 // or the factory returns nothing.
 ObjectRef CreateObject(std::string_view progId);
 
-[[noreturn]] void RaiseObjectNotSet();         // error 91
-[[noreturn]] void RaiseMemberNotSupported();   // error 438
+[[noreturn]] void RaiseObjectNotSet();        // error 91
+[[noreturn]] void RaiseMemberNotSupported();  // error 438
 
 // The object's typed interface: error 91 for Nothing, 438 when the object
 // does not implement I.
@@ -42,6 +42,14 @@ std::shared_ptr<I> QueryInterface(const ObjectRef& object) {
   auto typed = std::dynamic_pointer_cast<I>(object);
   if (!typed) RaiseMemberNotSupported();
   return typed;
+}
+
+// The referenced object; Nothing is VB's error 91, as a late-bound call on
+// Nothing would raise, instead of a null dereference.
+template <class T>
+T& Deref(const std::shared_ptr<T>& reference) {
+  if (!reference) RaiseObjectNotSet();
+  return *reference;
 }
 
 template <class I>

@@ -27,6 +27,8 @@ class Vector : public Object {
 
 using VectorRef = std::shared_ptr<Vector>;
 
-inline VectorRef NewVector() { return std::make_shared<Vector>(); }
+inline VectorRef NewVector() {
+  return std::make_shared<Vector>();
+}
 
 }  // namespace lumo
