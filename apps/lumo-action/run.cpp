@@ -89,6 +89,10 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out) {
   output["result"] = result;
   output["return"] = dctReturn ? JsonFromVariant(Variant(dctReturn)) : Json(nullptr);
   output["para"] = JsonFromVariant(Variant(dctPara));
+  if (const ErrorInfo& error = clsActionIC::LastError(); error.number != 0) {
+    output["error"] = {
+        {"number", error.number}, {"source", error.source}, {"description", error.description}};
+  }
   // Text that is not UTF-8 is shown with U+FFFD rather than failing the output.
   out << output.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
   return kExitOk;

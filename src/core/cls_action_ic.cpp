@@ -6,6 +6,19 @@
 
 namespace lumo {
 
+namespace {
+
+ErrorInfo& LastErrorOfThread() {
+  thread_local ErrorInfo lastError;
+  return lastError;
+}
+
+}  // namespace
+
+const ErrorInfo& clsActionIC::LastError() {
+  return LastErrorOfThread();
+}
+
 ActionResult clsActionIC::DoAction(const std::string& sFunction,
                                    [[maybe_unused]] const std::string& sParaments,
                                    DictionaryRef dctPara, DictionaryRef& dctReturn) {
@@ -14,6 +27,7 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
   ErrStateGuard callersError;
   const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.DoAction 执行Action");
   ActionResult result = 0;
+  LastErrorOfThread().Clear();
   try {
     const std::string name = vb::UCase(sFunction);
     for (const Action& action : kActions) {
@@ -24,7 +38,9 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
     }
   } catch (...) {
     // The host never receives an error from an action: a failed action is
-    // seen as result 0, and what it wrote into dctReturn stays there.
+    // seen as result 0, and what it wrote into dctReturn stays there. The
+    // error is kept for a host that asks why.
+    LastErrorOfThread() = CurrentException();
   }
   TraceEnd(trace, 1);
   return result;

@@ -74,6 +74,13 @@ TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   sqlite3_close(db);
   ASSERT_EQ(inserted, SQLITE_OK);
   EXPECT_EQ(Json::parse(Run(action).out)["return"]["P_ExchangeRate"], 0.125);
+
+  // A failed action is still result 0, and the output says why.
+  const Json failed = Json::parse(Run({"--db", demo, "TevSer_GetExchangeRate", "PropString="}).out);
+  EXPECT_EQ(failed["result"], 0);
+  EXPECT_EQ(failed["error"], Json::parse(R"({"number": -1, "source":
+      "TevSer_GetExchangeRate:PropString", "description": "Propstring is empty!"})"));
+  EXPECT_FALSE(Json::parse(Run(action).out).contains("error"));
 }
 
 TEST_F(LumoAction, BadInputExitsTwoWithOneLineNamingTheProblem) {

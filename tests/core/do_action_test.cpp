@@ -31,13 +31,19 @@ TEST(DoAction, DispatchesByNameAndClosesTheTraceScopes) {
     const char* propString;
     Texts events;
     std::optional<double> rate;
+    ErrorInfo error = {};  // kept by DoAction for the host to ask
   } cases[] = {
       {"TevSer_GetExchangeRate", true, "DB=demo", ran, 0.25},
       {"TEVSER_GETEXCHANGERATE", true, "DB=demo", ran, 0.25},
       {"tevser_getexchangerate", std::nullopt, "DB=demo", {}, 0.25},
       {" TevSer_GetExchangeRate", true, "DB=demo", noMatch, std::nullopt},
       {"TevSer_GetExchangeRate ", true, "DB=demo", noMatch, std::nullopt},
-      {"TevSer_GetExchangeRate", true, "", failed, std::nullopt},
+      {"TevSer_GetExchangeRate",
+       true,
+       "",
+       failed,
+       std::nullopt,
+       {-1, "TevSer_GetExchangeRate:PropString", "Propstring is empty!", "", 0}},
       {"TevSer_GetExchangeRate", int32_t{1}, "DB=demo", {}, 0.25},  // 1 is not True: log off
   };
   for (const auto& c : cases) {
@@ -55,6 +61,7 @@ TEST(DoAction, DispatchesByNameAndClosesTheTraceScopes) {
       DictionaryRef result;  // Nothing: the handler creates it
       EXPECT_EQ(clsActionIC().DoAction(c.action, "", para, result), 0);
       EXPECT_EQ(Err(), pending);
+      EXPECT_EQ(clsActionIC::LastError(), c.error);
       EXPECT_EQ(result ? std::optional(result->Value("P_ExchangeRate")) : std::nullopt,
                 c.rate ? std::optional(Variant(*c.rate)) : std::nullopt);
       if (log) {
@@ -62,6 +69,22 @@ TEST(DoAction, DispatchesByNameAndClosesTheTraceScopes) {
       }
     });
   }
+}
+
+// Each DoAction starts with no error kept: a success after a failure shows none.
+TEST(DoAction, KeepsOnlyTheErrorOfTheLastAction) {
+  OnFreshThread([] {
+    FakeClassInfo database;
+    database.db->queue.push_back({{"FOperator", "FExchangeRate"}, {{"*", 2}}});
+    DictionaryRef result;
+    clsActionIC().DoAction("TevSer_GetExchangeRate", "", NewDictionary(), result);
+    EXPECT_EQ(clsActionIC::LastError().number, -1);
+    auto para = NewDictionary();
+    para->SetValue("PropString", "DB=demo");
+    para->SetValue("P_CurrencyID", 2);
+    clsActionIC().DoAction("TevSer_GetExchangeRate", "", para, result);
+    EXPECT_EQ(clsActionIC::LastError(), ErrorInfo{});
+  });
 }
 
 TEST(Trace, EndLeavesTheCallersPendingErrorExactlyAsItWas) {

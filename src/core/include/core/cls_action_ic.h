@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "collections/dictionary.h"
+#include "platform/error.h"
 
 namespace lumo {
 
@@ -25,6 +26,11 @@ class clsActionIC {
   // is part of the host's signature and is not read.
   ActionResult DoAction(const std::string& sFunction, const std::string& sParaments,
                         DictionaryRef dctPara, DictionaryRef& dctReturn);
+
+  // The error that the last DoAction on this thread trapped; number 0 when
+  // that action raised nothing (or no action ran yet). DoAction never lets
+  // an error out, so this is where a host learns why an action failed.
+  static const ErrorInfo& LastError();
 
  private:
   // Tests call a handler directly to see the error it raises, which DoAction
