@@ -40,10 +40,6 @@ ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_POPriceAlert");
 }
 
-ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_SynMapAndItem");
-}
-
 ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_GetTaxRate");
 }

@@ -48,8 +48,7 @@ TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
       "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(2,102)",
       "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(3,103)",
       "Select u1.FIndex,Min(v1.FEntryID) as FInterID from temp.\"#TmpItem\" u1\r\n"
-      "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID\r\n"
-      "Where v1.FParentID is null Or v1.FParentID = 7\r\n"
+      "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID And v1.FParentID = 7\r\n"
       "Group by u1.FIndex\r\n"
       "Order by u1.FIndex",
       "Drop Table temp.\"#TmpItem\""};
