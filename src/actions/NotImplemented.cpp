@@ -52,8 +52,4 @@ ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef, DictionaryRef&) 
   RaiseNotImplemented("TevSer_UpdateItemPrice");
 }
 
-ActionResult clsActionIC::TevSer_UpdatePOPrice(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_UpdatePOPrice");
-}
-
 }  // namespace lumo
