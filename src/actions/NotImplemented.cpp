@@ -48,8 +48,4 @@ ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_CurrencyCal");
 }
 
-ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_UpdateItemPrice");
-}
-
 }  // namespace lumo
