@@ -109,12 +109,14 @@ CREATE TABLE t_ItemMapping (
   FName     TEXT NOT NULL DEFAULT ''
 );
 
--- The mapping with the company's own item number beside the partner's.
+-- The mapping with the company's own item number beside the partner's. The
+-- number is a subquery, not a join: SQLite cannot merge a view that joins
+-- into a query that LEFT JOINs it, and would copy the whole mapping for
+-- every such query.
 CREATE VIEW v_SToIMapping AS
 SELECT m.FEntryID, m.FParentID, m.FItemID, m.FNumber, m.FName,
-       i.FNumber AS FItemNumber
-FROM t_ItemMapping m
-LEFT JOIN t_ICItemCore i ON i.FItemID = m.FItemID;
+       (SELECT i.FNumber FROM t_ICItemCore i WHERE i.FItemID = m.FItemID) AS FItemNumber
+FROM t_ItemMapping m;
 
 -- ---------------------------------------------------------------------------
 -- Purchase orders
@@ -319,3 +321,6 @@ CREATE TABLE SEOrderEntry (
   FNote         TEXT NOT NULL DEFAULT '',
   PRIMARY KEY (FInterID, FEntryID)
 );
+
+-- The mapping is looked up by item and partner (and by entry, its key).
+CREATE INDEX ix_ItemMapping_Item ON t_ItemMapping (FItemID, FParentID);
