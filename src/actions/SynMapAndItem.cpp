@@ -31,7 +31,11 @@ std::vector<int32_t> ListValues(const VbArray& list, int32_t upper) {
   values.reserve(static_cast<size_t>(upper));
   for (int32_t i = 1; i <= upper; ++i) {
     const Variant& element = list.at(i);
-    values.push_back(element.IsEmpty() ? 0 : WholeNumberOf(element));
+    if (element.kind() == Variant::Kind::Long) {
+      values.push_back(element.AsLong());  // its own leading number, without the text round trip
+    } else {
+      values.push_back(element.IsEmpty() ? 0 : WholeNumberOf(element));
+    }
   }
   return values;
 }

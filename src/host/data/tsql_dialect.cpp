@@ -459,7 +459,8 @@ struct Line {
 };
 
 Line LineAt(std::string_view text, size_t at) {
-  const size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+  size_t end = at;  // a plain loop: find_first_of searches its set once per character
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
   size_t next = end;
   if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
   return {at, end, next};
@@ -467,36 +468,6 @@ Line LineAt(std::string_view text, size_t at) {
 
 bool IsBlankChar(char c) {
   return c == ' ' || c == '\t';
-}
-
-// The values of "1,-2, 3)" followed by nothing but blanks; nullopt for
-// anything else, which is left to the statement translation.
-std::optional<std::vector<SqlValue>> WholeNumbers(std::string_view text) {
-  std::vector<SqlValue> values;
-  size_t at = 0;
-  const auto skipBlanks = [&] {
-    while (at < text.size() && IsBlankChar(text[at])) ++at;
-  };
-  while (true) {
-    skipBlanks();
-    const size_t number = at;
-    if (at < text.size() && text[at] == '-') ++at;
-    const size_t digits = at;
-    while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
-    // Up to 18 digits fit a whole number, as the statement translation reads them.
-    if (at == digits || at - digits > 18) return std::nullopt;
-    int64_t value = 0;
-    std::from_chars(text.data() + number, text.data() + at, value);
-    values.emplace_back(value);
-    skipBlanks();
-    if (at < text.size() && text[at] == ')') break;
-    if (at >= text.size() || text[at] != ',') return std::nullopt;
-    ++at;
-  }
-  ++at;
-  skipBlanks();
-  if (at != text.size()) return std::nullopt;
-  return values;
 }
 
 // The text of an INSERT line up to its last "("; empty when the line does not
@@ -508,9 +479,41 @@ std::string_view RowPrefix(std::string_view line) {
   return open == std::string_view::npos ? std::string_view{} : line.substr(0, open + 1);
 }
 
-std::optional<std::vector<SqlValue>> RowValues(std::string_view line, std::string_view prefix) {
-  if (prefix.empty() || !line.starts_with(prefix)) return std::nullopt;
-  return WholeNumbers(line.substr(prefix.size()));
+// Appends the values of a line that is `prefix` followed by whole numbers as
+// in "1,-2, 3)" and blanks. Any other line leaves values as they were and is
+// left to the statement translation.
+bool AppendRowValues(std::string_view line, std::string_view prefix,
+                     std::vector<SqlValue>& values) {
+  if (prefix.empty() || !line.starts_with(prefix)) return false;
+  const std::string_view text = line.substr(prefix.size());
+  const size_t before = values.size();
+  const auto refuse = [&] {
+    values.resize(before);
+    return false;
+  };
+  size_t at = 0;
+  const auto skipBlanks = [&] {
+    while (at < text.size() && IsBlankChar(text[at])) ++at;
+  };
+  while (true) {
+    skipBlanks();
+    const size_t number = at;
+    if (at < text.size() && text[at] == '-') ++at;
+    const size_t digits = at;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+    // Up to 18 digits fit a whole number, as the statement translation reads them.
+    if (at == digits || at - digits > 18) return refuse();
+    int64_t value = 0;
+    std::from_chars(text.data() + number, text.data() + at, value);
+    values.emplace_back(value);
+    skipBlanks();
+    if (at < text.size() && text[at] == ')') break;
+    if (at >= text.size() || text[at] != ',') return refuse();
+    ++at;
+  }
+  ++at;
+  skipBlanks();
+  return at == text.size() || refuse();
 }
 
 // Whether `text` ends outside any quote, comment and parenthesis.
@@ -543,14 +546,16 @@ bool BeginsStatement(std::string_view text, size_t at) {
 // the start of the first line not taken.
 size_t TakeRowLines(std::string_view tsql, size_t at, std::string_view prefix, InsertRows& rows) {
   size_t taken = at, lastTaken = at;
-  const size_t valuesBefore = rows.values.size();
-  size_t valuesBeforeLast = valuesBefore;
+  size_t valuesBeforeLast = rows.values.size();
   for (Line line = LineAt(tsql, at); line.begin < tsql.size(); line = LineAt(tsql, line.next)) {
-    std::optional<std::vector<SqlValue>> values =
-        RowValues(tsql.substr(line.begin, line.end - line.begin), prefix);
-    if (!values || values->size() != rows.width) break;
-    valuesBeforeLast = rows.values.size();
-    rows.values.insert(rows.values.end(), values->begin(), values->end());
+    const size_t before = rows.values.size();
+    if (!AppendRowValues(tsql.substr(line.begin, line.end - line.begin), prefix, rows.values))
+      break;
+    if (rows.values.size() - before != rows.width) {
+      rows.values.resize(before);
+      break;
+    }
+    valuesBeforeLast = before;
     lastTaken = line.begin;
     taken = line.next;
   }
@@ -572,14 +577,14 @@ std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
     at = line.next;
     const std::string_view text = tsql.substr(line.begin, line.end - line.begin);
     const std::string_view prefix = RowPrefix(text);
-    const std::optional<std::vector<SqlValue>> first = RowValues(text, prefix);
-    if (!first || !BeginsStatement(tsql, line.next)) continue;
+    std::vector<SqlValue> first;
+    if (!AppendRowValues(text, prefix, first) || !BeginsStatement(tsql, line.next)) continue;
     if (!EndsAtTopLevel(tsql.substr(done, line.begin - done))) break;  // no runs from here on
     TranslateStatements(tsql.substr(done, line.next - done), steps);
     done = line.next;
     auto* rows = steps.empty() ? nullptr : std::get_if<InsertRows>(&steps.back());
-    if (rows != nullptr && rows->width == first->size() &&
-        std::equal(first->begin(), first->end(), rows->values.end() - rows->width)) {
+    if (rows != nullptr && rows->width == first.size() &&
+        std::equal(first.begin(), first.end(), rows->values.end() - rows->width)) {
       done = at = TakeRowLines(tsql, done, prefix, *rows);
     }
   }
