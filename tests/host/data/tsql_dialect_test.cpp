@@ -57,40 +57,9 @@ TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
 
 // Consecutive INSERTs of one row of literals into the same columns become
 // one statement run for each row; anything else stays a statement of its own.
-TEST(TsqlDialect, InsertsOfLiteralsShareOneStatement) {
-  struct Case {
-    const char* tsql;
-    std::vector<std::string> steps;
-    std::vector<SqlValue> firstValues;
-  };
-  const Case kCases[] = {
-      {"Insert Into #T (a,b) Values(1,-2)\r\nInsert Into #T (a,b) Values( 'it''s' , NULL )",
-       {"Insert Into temp.\"#T\" (a,b) Values(?,?) x2"},
-       {int64_t{1}, int64_t{-2}, std::string("it's"), std::monostate{}}},
-      {"Insert Into t (a) Values(1.5)\nInsert Into t (b) Values(2)\nInsert Into t (b) Values(3)",
-       {"Insert Into t (a) Values(?) x1", "Insert Into t (b) Values(?) x2"},
-       {1.5}},
-      {"Insert Into t (a) Values(1)\nDelete From t\nInsert Into t (a) Values(2)",
-       {"Insert Into t (a) Values(?) x1", "Delete From t", "Insert Into t (a) Values(?) x1"},
-       {int64_t{1}}},
-      {"Insert Into t (a) Values(1 + 2)", {"Insert Into t (a) Values(1 + 2)"}, {}},
-      {"Insert Into t (a) Values(abs(-1))", {"Insert Into t (a) Values(abs(-1))"}, {}},
-      {"Insert Into t (a) Values(1), (2)", {"Insert Into t (a) Values(1), (2)"}, {}},
-      {"Insert Into t (a) Values()", {"Insert Into t (a) Values()"}, {}},
-      {"Insert Into t (a) Select 1", {"Insert Into t (a) Select 1"}, {}},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.tsql);
-    const std::vector<SqliteStep> steps = TranslateForSqlite(c.tsql);
-    EXPECT_EQ(Texts(steps), c.steps);
-    const auto* first = std::get_if<InsertRows>(&steps.at(0));
-    EXPECT_EQ(first ? first->values : std::vector<SqlValue>{}, c.firstValues);
-  }
-}
-
 // A run of lines that insert whole numbers the same way has its values read
 // without the statement translation; the steps stay what that gives.
-TEST(TsqlDialect, RunsOfRowInsertsGiveTheStepsOfTheirStatements) {
+TEST(TsqlDialect, InsertsOfLiteralsShareOneStatement) {
   using V = std::vector<SqlValue>;
   const std::string a = "Insert Into t (a,b) Values(";
   struct Case {
@@ -123,6 +92,17 @@ TEST(TsqlDialect, RunsOfRowInsertsGiveTheStepsOfTheirStatements) {
       {"inside a text",
        "Select 'x\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n'",
        {"Select 'x\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n'"},
+       V{}},
+      {"literals of every kind, other columns",
+       "Insert Into #T (a,b) Values(1.5,'it''s')\r\nInsert Into #T (a,b) Values( -2 , NULL )\n"
+       "Insert Into #T (b) Values(3)",
+       {"Insert Into temp.\"#T\" (a,b) Values(?,?) x2", "Insert Into temp.\"#T\" (b) Values(?) x1"},
+       V{1.5, std::string("it's"), int64_t{-2}, std::monostate{}}},
+      {"not one row of literals",
+       "Insert Into t (a) Values(1 + 2)\nInsert Into t (a) Values(1), (2)\nInsert Into t (a) "
+       "Values()\nInsert Into t (a) Select 1",
+       {"Insert Into t (a) Values(1 + 2)", "Insert Into t (a) Values(1), (2)",
+        "Insert Into t (a) Values()", "Insert Into t (a) Select 1"},
        V{}},
       {"nineteen digits",
        a + "1,1234567890123456789)\r\n" + a + "2,-1234567890123456789)",
