@@ -50,35 +50,28 @@ BENCHMARK(DoActionGetExchangeRate);
 void BareSqliteQuery(benchmark::State& state) {
   const std::string sql = "SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID=" +
                           std::to_string(kCurrencyId);
-  sqlite3* db = nullptr;
-  // Opened as the data layer opens its pooled connections.
-  if (sqlite3_open_v2(Database().path().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                      nullptr) != SQLITE_OK) {
+  const auto db = Database().Open();
+  if (!db) {
     state.SkipWithError("cannot open the demo database");
-    sqlite3_close(db);
     return;
   }
   for (auto _ : state) {
     sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
+    sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr);
     while (sqlite3_step(statement) == SQLITE_ROW) {
       benchmark::DoNotOptimize(sqlite3_column_text(statement, 0));
       benchmark::DoNotOptimize(sqlite3_column_double(statement, 1));
     }
     sqlite3_finalize(statement);
   }
-  sqlite3_close(db);
 }
 BENCHMARK(BareSqliteQuery);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   lumo::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!lumo::bench::RunBenchmarks(argc, argv, reporter)) return 1;
   const double action = reporter.Of("DoActionGetExchangeRate");
   const double bare = reporter.Of("BareSqliteQuery");
   if (action > 0 && bare > 0) {

@@ -31,19 +31,13 @@ constexpr int32_t kMappedItems = 100000;
 const lumo::bench::DemoDatabase& Database() {
   static const lumo::bench::DemoDatabase database("lumo_bench_mapping");
   static const bool seeded = [] {
-    sqlite3* db = nullptr;
-    const bool ok =
-        sqlite3_open(database.path().c_str(), &db) == SQLITE_OK &&
-        sqlite3_exec(db,
-                     ("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 2 FROM n WHERE i < " +
-                      std::to_string(kMappedItems) +
-                      ") INSERT INTO t_ItemMapping (FEntryID, FParentID, FItemID, FNumber) "
-                      "SELECT 1000000 + i, " +
-                      std::to_string(kSupplier) + ", i, 'B' || i FROM n")
-                         .c_str(),
-                     nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
+    const auto db = database.Open();
+    const std::string insert =
+        "WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 2 FROM n WHERE i < " +
+        std::to_string(kMappedItems) +
+        ") INSERT INTO t_ItemMapping (FEntryID, FParentID, FItemID, FNumber) SELECT 1000000 + i, " +
+        std::to_string(kSupplier) + ", i, 'B' || i FROM n";
+    return db && sqlite3_exec(db.get(), insert.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
   }();
   if (!seeded) std::fprintf(stderr, "cannot add the mapping entries\n");
   return database;
@@ -94,12 +88,10 @@ void BareSqliteBatch(benchmark::State& state) {
       "SELECT u1.FIndex, Min(v1.FEntryID) AS FInterID FROM temp.\"#TmpItem\" u1 "
       "LEFT JOIN v_SToIMapping v1 ON u1.FItemID = v1.FItemID AND v1.FParentID = " +
       std::to_string(kSupplier) + " GROUP BY u1.FIndex ORDER BY u1.FIndex";
-  sqlite3* db = nullptr;
-  // Opened as the data layer opens its pooled connections.
-  if (sqlite3_open_v2(Database().path().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                      nullptr) != SQLITE_OK) {
+  const auto connection = Database().Open();
+  sqlite3* db = connection.get();
+  if (!db) {
     state.SkipWithError("cannot open the demo database");
-    sqlite3_close(db);
     return;
   }
   for (auto _ : state) {
@@ -130,7 +122,6 @@ void BareSqliteBatch(benchmark::State& state) {
       break;
     }
   }
-  sqlite3_close(db);
   state.SetItemsProcessed(state.iterations() * n);
 }
 BENCHMARK(BareSqliteBatch)
@@ -142,11 +133,8 @@ BENCHMARK(BareSqliteBatch)
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   lumo::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!lumo::bench::RunBenchmarks(argc, argv, reporter)) return 1;
   std::printf("\n%8s %14s %14s %8s %18s %18s\n", "items", "DoAction ms", "bare ms", "ratio",
               "DoAction us/item", "bare us/item");
   for (const int32_t n : kSizes) {

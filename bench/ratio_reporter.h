@@ -51,4 +51,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> nanoseconds_;
 };
 
+// Runs the benchmarks that the command line selects and reports them;
+// false (after saying so) for an argument it does not know.
+inline bool RunBenchmarks(int argc, char** argv, RatioReporter& reporter) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return false;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return true;
+}
+
 }  // namespace lumo::bench
