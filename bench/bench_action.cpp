@@ -9,15 +9,14 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "demo_database.h"
 #include "host/components/register.h"
 #include "host/data/register.h"
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -51,62 +50,28 @@ BENCHMARK(DoActionGetExchangeRate);
 void BareSqliteQuery(benchmark::State& state) {
   const std::string sql = "SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID=" +
                           std::to_string(kCurrencyId);
-  sqlite3* db = nullptr;
-  // Opened as the data layer opens its pooled connections.
-  if (sqlite3_open_v2(Database().path().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                      nullptr) != SQLITE_OK) {
+  const auto db = Database().Open();
+  if (!db) {
     state.SkipWithError("cannot open the demo database");
-    sqlite3_close(db);
     return;
   }
   for (auto _ : state) {
     sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
+    sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr);
     while (sqlite3_step(statement) == SQLITE_ROW) {
       benchmark::DoNotOptimize(sqlite3_column_text(statement, 0));
       benchmark::DoNotOptimize(sqlite3_column_double(statement, 1));
     }
     sqlite3_finalize(statement);
   }
-  sqlite3_close(db);
 }
 BENCHMARK(BareSqliteQuery);
-
-// The console report, keeping each benchmark's CPU time per iteration: on a
-// shared machine it wavers less than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  // Colours only on a terminal, as the default report does.
-  RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the mean, reported after the single runs, wins.
-    for (const Run& run : runs) {
-      const bool single = run.run_type == Run::RT_Iteration;
-      const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-      if ((single || mean) && !run.error_occurred) {
-        nanoseconds_[run.run_name.str()] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double Of(const std::string& name) const {
-    auto found = nanoseconds_.find(name);
-    return found == nanoseconds_.end() ? 0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> nanoseconds_;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  lumo::bench::RatioReporter reporter;
+  if (!lumo::bench::RunBenchmarks(argc, argv, reporter)) return 1;
   const double action = reporter.Of("DoActionGetExchangeRate");
   const double bare = reporter.Of("BareSqliteQuery");
   if (action > 0 && bare > 0) {

@@ -3,9 +3,11 @@
 // the actions run on) and removed at exit.
 #pragma once
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "host/data/database_file.h"
@@ -30,6 +32,20 @@ class DemoDatabase {
 
   std::string path() const { return (folder_ / "demo.db").string(); }
   std::string props() const { return "DBFile=" + path() + ";UserID=16;Language=CHS"; }
+
+  // A connection of its own, opened as the data layer opens its pooled
+  // connections; nullptr when the file cannot be opened.
+  struct Close {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+  };
+  std::unique_ptr<sqlite3, Close> Open() const {
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(path().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    std::unique_ptr<sqlite3, Close> connection(db);
+    if (rc != SQLITE_OK) connection.reset();
+    return connection;
+  }
 
  private:
   std::filesystem::path folder_;

@@ -163,3 +163,65 @@ INSERT INTO t_TradeHistory (FTranType, FCompanyID, FItemID, FDate, FBillNo, FUni
   (2, 301, 1005, '2024-01-10', 'SEORD240003', 1, 1, 1, 200, 19.50, 22.035, 0),
   (2, 302, 1003, '2024-02-20', 'SEORD240015', 6, 1, 1, 800, 6.60, 7.458, 2),
   (2, 303, 1001, '2024-02-28', 'SEORD240019', 1, 2, 7.1, 10000, 0.075, 0.075, 0);
+
+-- Price write-back and item mapping. Screws, washers, cable ties, tubing and
+-- grease; a Taipei fastener supplier invoicing in dollars and a Dongguan
+-- plastics supplier; a customer who has its own number for the tubing.
+--   2101: the same screw twice, by the piece and then by the box of 12 with
+--         a discount: the later line sets the screw's purchase price.
+--   2102: a red order returning grease: it changes no prices.
+--   2103: cable ties, with free spray cans as samples (price 0).
+--   2151: a sales order selling the tubing by the metre and then by the
+--         roll of 50 m, prices with tax.
+-- The mapping mixes items mapped for the Taipei supplier (the screw twice),
+-- mapped only for another partner (cable ties, tubing) and unmapped (spray).
+INSERT INTO t_ICItemCore (FItemID, FNumber, FName, FModel, FUnitID, FPriceDecimal, FOrderPrice) VALUES
+  (1201, '06.001', '内六角圆柱头螺钉', 'M6×20 12.9级', 1, 4, 0.2200),
+  (1202, '06.002', '弹簧垫圈', 'M6 65Mn', 1, 4, 0.0300),
+  (1203, '07.001', '尼龙扎带', '4×200mm 黑色', 1, 3, 0.045),
+  (1204, '07.002', '热缩套管', 'Φ6mm 2:1', 6, 2, 1.20),
+  (1205, '08.001', '锂基润滑脂', '2# 通用型', 4, 2, 28.00),
+  (1206, '08.002', '防锈喷剂', '400ml', 1, 2, 18.00);
+
+INSERT INTO t_ICItemMaterial (FItemID, FTaxRate, FSalePrice) VALUES
+  (1201, 13, 0.3800),
+  (1202, 13, 0.0600),
+  (1203, 13, 0.080),
+  (1204, 13, 2.05),
+  (1205, 13, 42.00),
+  (1206, 13, 26.00);
+
+INSERT INTO t_Supplier (FItemID, FNumber, FName, FValueAddRate, FDiscount, FCurrencyID) VALUES
+  (221, 'S021', '台北精密五金股份有限公司', 13, 0, 2),
+  (222, 'S022', '东莞恒力塑胶制品有限公司', 13, 0, 1);
+
+INSERT INTO t_Organization (FItemID, FNumber, FName, FValueAddRate, FCurrencyID) VALUES
+  (321, 'C021', '苏州德润自动化设备有限公司', 13, 1);
+
+INSERT INTO t_ItemMapping (FEntryID, FParentID, FItemID, FNumber, FName) VALUES
+  (651, 221, 1201, 'TPF-SHCS-M6-20', 'Socket head cap screw M6x20'),
+  (652, 221, 1202, 'TPF-SW-M6', 'Spring washer M6'),
+  (653, 221, 1201, 'TPF-SHCS-M6-20B', 'Socket head cap screw M6x20, bulk'),
+  (654, 222, 1203, 'HL-CT-4200', '扎带4*200'),
+  (655, 321, 1204, 'DR-RS-06', '热缩管6mm'),
+  (656, 221, 1205, 'TPF-GR-2', 'Lithium grease No.2');
+
+INSERT INTO POOrder (FInterID, FBillNo, FDate, FSupplyID, FCurrencyID, FExchangeRate, FInvStyle, FROB, FBillerID) VALUES
+  (2101, 'POORD000101', '2024-05-06', 221, 2, 7.1, 12510, 0, 16),
+  (2102, 'POORD000102', '2024-05-09', 221, 2, 7.1, 12510, 1, 16),
+  (2103, 'POORD000103', '2024-05-13', 222, 1, 1, 12510, 0, 17);
+
+INSERT INTO POOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
+  (2101, 1, 1201, 1, 5000, 5000, 0.030, 0.030, 0.0339, 13, 0, 150.00, '2024-05-20'),
+  (2101, 2, 1202, 1, 5000, 5000, 0.004, 0.004, 0.00452, 13, 0, 20.00, '2024-05-20'),
+  (2101, 3, 1201, 2, 240, 20, 0.035, 0.42, 0.4746, 13, 5, 7.98, '2024-05-20'),
+  (2102, 1, 1205, 4, -5, -5, 3.90, 3.90, 4.407, 13, 0, -19.50, '2024-05-09'),
+  (2103, 1, 1203, 1, 10000, 10000, 0.040, 0.040, 0.0452, 13, 0, 400.00, '2024-05-20'),
+  (2103, 2, 1206, 1, 12, 12, 0, 0, 0, 13, 0, 0, '2024-05-20');
+
+INSERT INTO SEOrder (FInterID, FBillNo, FDate, FCustID, FCurrencyID, FExchangeRate, FROB, FBillerID) VALUES
+  (2151, 'SEORD000151', '2024-05-15', 321, 1, 1, 0, 17);
+
+INSERT INTO SEOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
+  (2151, 1, 1204, 6, 100, 100, 2.00, 2.00, 2.26, 13, 0, 200.00, '2024-05-22'),
+  (2151, 2, 1204, 7, 100, 2, 1.90, 95.00, 107.35, 13, 0, 190.00, '2024-05-22');

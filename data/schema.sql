@@ -109,12 +109,14 @@ CREATE TABLE t_ItemMapping (
   FName     TEXT NOT NULL DEFAULT ''
 );
 
--- The mapping with the company's own item number beside the partner's.
+-- The mapping with the company's own item number beside the partner's. The
+-- number is a subquery, not a join: SQLite cannot merge a view that joins
+-- into a query that LEFT JOINs it, and would copy the whole mapping for
+-- every such query.
 CREATE VIEW v_SToIMapping AS
 SELECT m.FEntryID, m.FParentID, m.FItemID, m.FNumber, m.FName,
-       i.FNumber AS FItemNumber
-FROM t_ItemMapping m
-LEFT JOIN t_ICItemCore i ON i.FItemID = m.FItemID;
+       (SELECT i.FNumber FROM t_ICItemCore i WHERE i.FItemID = m.FItemID) AS FItemNumber
+FROM t_ItemMapping m;
 
 -- ---------------------------------------------------------------------------
 -- Purchase orders
@@ -279,3 +281,46 @@ INSERT INTO t_Procedure (FName, FParams, FBody) VALUES (
    DO UPDATE SET FPrice = excluded.FPrice, FDiscount = excluded.FDiscount,
                  FDate = excluded.FDate, FUserID = excluded.FUserID'
 );
+
+-- ---------------------------------------------------------------------------
+-- Sales orders: the bills whose prices are written back as sale prices
+-- ---------------------------------------------------------------------------
+
+-- Order header, as POOrder: FCustID is the customer (t_Organization); FROB 1
+-- marks a red (reversing) order.
+CREATE TABLE SEOrder (
+  FInterID      INTEGER PRIMARY KEY,
+  FBillNo       TEXT NOT NULL DEFAULT '',
+  FDate         TEXT NOT NULL DEFAULT (date('now')),
+  FCustID       INTEGER NOT NULL DEFAULT 0,
+  FCurrencyID   INTEGER NOT NULL DEFAULT 1,
+  FExchangeRate REAL NOT NULL DEFAULT 1,
+  FROB          INTEGER NOT NULL DEFAULT 0,
+  FStatus       INTEGER NOT NULL DEFAULT 0,
+  FBillerID     INTEGER NOT NULL DEFAULT 0,
+  FNote         TEXT NOT NULL DEFAULT ''
+);
+
+-- Order lines, as POOrderEntry: FQty and FPrice in the item's base unit,
+-- FAuxQty, FAuxPrice (without tax) and FAuxTaxPrice (with tax) in the
+-- line's unit FUnitID, prices in the order's currency, rates in percent.
+CREATE TABLE SEOrderEntry (
+  FInterID      INTEGER NOT NULL,
+  FEntryID      INTEGER NOT NULL,
+  FItemID       INTEGER NOT NULL DEFAULT 0,
+  FUnitID       INTEGER NOT NULL DEFAULT 0,
+  FQty          REAL NOT NULL DEFAULT 0,
+  FAuxQty       REAL NOT NULL DEFAULT 0,
+  FPrice        REAL NOT NULL DEFAULT 0,
+  FAuxPrice     REAL NOT NULL DEFAULT 0,
+  FAuxTaxPrice  REAL NOT NULL DEFAULT 0,
+  FTaxRate      REAL NOT NULL DEFAULT 0,
+  FDiscountRate REAL NOT NULL DEFAULT 0,
+  FAmount       REAL NOT NULL DEFAULT 0,
+  FDate         TEXT NOT NULL DEFAULT (date('now')),
+  FNote         TEXT NOT NULL DEFAULT '',
+  PRIMARY KEY (FInterID, FEntryID)
+);
+
+-- The mapping is looked up by item and partner (and by entry, its key).
+CREATE INDEX ix_ItemMapping_Item ON t_ItemMapping (FItemID, FParentID);

@@ -40,28 +40,12 @@ ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_POPriceAlert");
 }
 
-ActionResult clsActionIC::TevSer_GetMapNumber(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_GetMapNumber");
-}
-
-ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_SynMapAndItem");
-}
-
 ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_GetTaxRate");
 }
 
 ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_CurrencyCal");
-}
-
-ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_UpdateItemPrice");
-}
-
-ActionResult clsActionIC::TevSer_UpdatePOPrice(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_UpdatePOPrice");
 }
 
 }  // namespace lumo

@@ -1,5 +1,7 @@
 #include "core/cls_action_ic.h"
 
+#include <utility>
+
 #include "core/trace.h"
 #include "platform/error.h"
 #include "platform/vb.h"
@@ -17,6 +19,10 @@ ErrorInfo& LastErrorOfThread() {
 
 const ErrorInfo& clsActionIC::LastError() {
   return LastErrorOfThread();
+}
+
+void clsActionIC::KeepTrappedError(ErrorInfo error) {
+  LastErrorOfThread() = std::move(error);
 }
 
 ActionResult clsActionIC::DoAction(const std::string& sFunction,

@@ -1,5 +1,7 @@
 #include "core/query.h"
 
+#include <algorithm>
+
 #include "hostapi/class_info.h"
 #include "platform/object.h"
 #include "platform/vb.h"
@@ -35,6 +37,18 @@ std::string EscapeSqlQuotes(std::string_view text) {
     if (c == '\'') escaped += '\'';
   }
   return escaped;
+}
+
+bool IsWholeNumberText(std::string_view text) {
+  if (text.starts_with('-')) text.remove_prefix(1);
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsPlainSqlName(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+  });
 }
 
 }  // namespace lumo

@@ -157,5 +157,40 @@ TEST_F(LumoAction, BillFixtureRoundTripsThroughDctPara) {
   }
 }
 
+// The demo bill of data/ runs as it stands and writes the screw's price of
+// its later line; a bill whose id is not a number runs nothing, and the
+// output says why.
+TEST_F(LumoAction, DemoBillWritesItemPricesBack) {
+  const std::string bill = LUMO_SOURCE_DIR "/data/po_bill_2101.json";
+  const auto screwPrice = [&] {
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(demo.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, "SELECT FOrderPrice FROM t_ICItemCore WHERE FItemID = 1201", -1, &query,
+                       nullptr);
+    const double price = sqlite3_step(query) == SQLITE_ROW ? sqlite3_column_double(query, 0) : -1;
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return price;
+  };
+  Json unsafe = Json::parse(ReadText(bill));
+  unsafe["dctData"]["FID"] = "2101 OR 1=1";
+  std::ofstream(Path("unsafe.json")) << unsafe.dump();
+
+  const Json refused =
+      Json::parse(Run({"--db", demo, "--para", Path("unsafe.json"), "TevSer_UpdateItemPrice"}).out);
+  EXPECT_EQ(refused["result"], 1);
+  EXPECT_EQ(refused["error"], Json::parse(R"({"number": -1, "source": "TevSer_UpdateItemPrice",
+      "description": "The bill's FID is not a whole number: \"2101 OR 1=1\""})"));
+  EXPECT_EQ(screwPrice(), 0.22);
+
+  const Outcome outcome = Run({"--db", demo, "--para", bill, "TevSer_UpdateItemPrice"});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  const Json json = Json::parse(outcome.out);
+  EXPECT_EQ(json["result"], 0);
+  EXPECT_FALSE(json.contains("error"));
+  EXPECT_EQ(screwPrice(), 0.2361);
+}
+
 }  // namespace
 }  // namespace lumo::app

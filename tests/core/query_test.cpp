@@ -38,4 +38,23 @@ TEST(Query, GetRecordsetOfABlankTextMakesNoCall) {
   EXPECT_TRUE(database.db->calls.empty());
 }
 
+// The texts that may stand unquoted in a statement.
+TEST(Query, WholeNumbersAndPlainNamesAreRecognisedExactly) {
+  const struct {
+    const char* text;
+    bool wholeNumber, plainName;
+  } cases[] = {
+      {"1001", true, true},          {"-16", true, false},        {"", false, false},
+      {"-", false, false},           {" 16", false, false},       {"16 ", false, false},
+      {"1.5", false, false},         {"1e3", false, true},        {"+5", false, false},
+      {"FInterID", false, true},     {"t_ICItem_2", false, true}, {"dbo.POOrder", false, false},
+      {"FPrice)*0--", false, false}, {"[FPrice]", false, false},  {"价格", false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(IsWholeNumberText(c.text), c.wholeNumber);
+    EXPECT_EQ(IsPlainSqlName(c.text), c.plainName);
+  }
+}
+
 }  // namespace lumo::testing

@@ -1,6 +1,7 @@
 // A fake "LumoMClass.ClassInfo", registered while it lives. It records every
 // (property string, SQL) it is given and answers each call with the next
-// queued table (nullptr when none is left), or raises `failure` when set.
+// queued table (nullptr when none is left), or raises `failure` when set
+// (on every call, or only on call number `failingCall` when that is not 0).
 #pragma once
 
 #include <deque>
@@ -32,9 +33,10 @@ struct FakeClassInfo {
     Calls calls;
     std::deque<Table> queue;
     std::optional<ErrorInfo> failure;
+    size_t failingCall = 0;
     RecordsetRef GetData(const std::string& propString, const std::string& sql) override {
       calls.emplace_back(propString, sql);
-      if (failure) Raise(*failure);
+      if (failure && (failingCall == 0 || calls.size() == failingCall)) Raise(*failure);
       if (queue.empty()) return nullptr;
       const RecordsetRef answer = MakeRecordset(queue.front());
       queue.pop_front();

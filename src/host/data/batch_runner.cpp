@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include <cctype>
+#include <span>
 
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
@@ -29,6 +30,13 @@ struct StepRunner {
     for (const BoundStatement& statement :
          BindProcedure(call, row[0].AsString(), row[1].AsString())) {
       Keep(session.Run(statement.sql, statement.arguments));
+    }
+  }
+
+  void operator()(const InsertRows& insert) {
+    const std::span<const SqlValue> values = insert.values;
+    for (size_t row = 0; row < values.size(); row += insert.width) {
+      Keep(session.Run(insert.text, values.subspan(row, insert.width)));
     }
   }
 

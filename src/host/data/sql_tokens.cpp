@@ -23,6 +23,7 @@ class Scanner {
 
   SqlTokens Run() {
     SqlTokens tokens;
+    tokens.reserve(sql_.size() / 3 + 1);  // about three characters a token in a batch
     while (pos_ < sql_.size()) tokens.push_back(Next());
     return tokens;
   }
@@ -112,11 +113,12 @@ class Scanner {
 }  // namespace
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  // ASCII only, without the locale lookup of toupper: this runs for every
+  // word of every statement.
+  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
+    if (upper(a[i]) != upper(b[i])) return false;
   }
   return true;
 }

@@ -141,12 +141,11 @@ std::optional<QueryResult> SqliteSession::Run(const std::string& sql,
     result.rows.push_back(std::move(row));
   }
   if (rc != SQLITE_DONE) RaiseLastError(sql);
-  if (columns == 0) return std::nullopt;
-
-  if (fresh) {
+  if (fresh && (columns > 0 || !arguments.empty())) {
     if (queries_.size() >= kMaxCachedQueries) queries_.clear();
     queries_.emplace(sql, std::move(fresh));
   }
+  if (columns == 0) return std::nullopt;
   return result;
 }
 

@@ -2,12 +2,15 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <optional>
 
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
+#include "platform/error.h"
 
 namespace lumo::data {
 namespace {
@@ -57,21 +60,26 @@ bool StartsStatement(const SqlTokens& tokens, size_t at) {
   return token.IsWord("SET") && next < tokens.size() && tokens[next].IsWord("NOCOUNT");
 }
 
-std::vector<SqlTokens> SplitStatements(const SqlTokens& tokens) {
+std::vector<SqlTokens> SplitStatements(SqlTokens tokens) {
   std::vector<SqlTokens> statements;
   SqlTokens current;
   const auto finish = [&] {
-    SqlTokens statement = Trimmed(current.begin(), current.end());
-    if (!statement.empty()) statements.push_back(std::move(statement));
+    while (!current.empty() && current.back().IsBlank()) current.pop_back();
+    const auto first = std::find_if(current.begin(), current.end(),
+                                    [](const SqlToken& token) { return !token.IsBlank(); });
+    if (first != current.end()) {
+      statements.emplace_back(std::make_move_iterator(first),
+                              std::make_move_iterator(current.end()));
+    }
     current.clear();
   };
   int depth = 0;
   bool atLineStart = true;
   for (size_t i = 0; i < tokens.size(); ++i) {
-    const SqlToken& token = tokens[i];
+    SqlToken& token = tokens[i];
     if (token.kind == Kind::LineBreak) atLineStart = true;
     if (token.IsBlank()) {
-      current.push_back(token);
+      current.push_back(std::move(token));
       continue;
     }
     if (depth == 0 && token.IsSymbol(';')) {
@@ -82,7 +90,7 @@ std::vector<SqlTokens> SplitStatements(const SqlTokens& tokens) {
     atLineStart = false;
     if (token.IsSymbol('(')) ++depth;
     if (token.IsSymbol(')')) --depth;
-    current.push_back(token);
+    current.push_back(std::move(token));
   }
   finish();
   return statements;
@@ -90,7 +98,7 @@ std::vector<SqlTokens> SplitStatements(const SqlTokens& tokens) {
 
 // ---- constructs that only SQL Server knows ----------------------------------
 
-constexpr std::array kTsqlOnlyWords = {
+constexpr std::array<std::string_view, 22> kTsqlOnlyWords = {
     "TOP",       "DECLARE",     "GETDATE",   "NOLOCK",   "CONVERT", "LEN",
     "CHARINDEX", "DATEADD",     "DATEDIFF",  "DATEPART", "NEWID",   "SCOPE_IDENTITY",
     "IDENTITY",  "PRINT",       "RAISERROR", "BEGIN",    "COMMIT",  "ROLLBACK",
@@ -308,6 +316,23 @@ SqlValue ParseNumber(std::string_view text, bool negative, std::string_view stat
   return negative ? -real : real;
 }
 
+// The value of an argument made of the significant tokens at `at`: a number
+// (with or without its sign), a 'text' or NULL; nullopt for anything else.
+std::optional<SqlValue> LiteralValue(const SqlTokens& tokens, const std::vector<size_t>& at,
+                                     std::string_view statement) {
+  if (at.empty()) return std::nullopt;
+  const SqlToken& first = tokens[at[0]];
+  if (at.size() == 2 && (first.IsSymbol('-') || first.IsSymbol('+')) &&
+      tokens[at[1]].kind == Kind::Number) {
+    return ParseNumber(tokens[at[1]].text, first.IsSymbol('-'), statement);
+  }
+  if (at.size() != 1) return std::nullopt;
+  if (first.kind == Kind::Number) return ParseNumber(first.text, false, statement);
+  if (first.kind == Kind::Text) return TextValue(first);
+  if (first.IsWord("NULL")) return SqlValue{};
+  return std::nullopt;
+}
+
 ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
   const size_t nameAt = NextSignificant(tokens, 1);
   const size_t afterName = NextSignificant(tokens, nameAt + 1);
@@ -319,22 +344,9 @@ ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
   std::vector<size_t> argument;  // significant tokens of the argument being read
   const auto finish = [&] {
     if (argument.empty()) RaiseInvalidRequest("Empty argument in: " + statement);
-    const SqlToken& first = tokens[argument[0]];
-    const bool signedNumber = argument.size() == 2 &&
-                              (first.IsSymbol('-') || first.IsSymbol('+')) &&
-                              tokens[argument[1]].kind == Kind::Number;
-    if (signedNumber) {
-      call.arguments.push_back(
-          ParseNumber(tokens[argument[1]].text, first.IsSymbol('-'), statement));
-    } else if (argument.size() == 1 && first.kind == Kind::Number) {
-      call.arguments.push_back(ParseNumber(first.text, false, statement));
-    } else if (argument.size() == 1 && first.kind == Kind::Text) {
-      call.arguments.push_back(TextValue(first));
-    } else if (argument.size() == 1 && first.IsWord("NULL")) {
-      call.arguments.emplace_back();  // NULL
-    } else {
-      Refuse("EXEC argument that is not a number, a 'text' or NULL", statement);
-    }
+    std::optional<SqlValue> value = LiteralValue(tokens, argument, statement);
+    if (!value) Refuse("EXEC argument that is not a number, a 'text' or NULL", statement);
+    call.arguments.push_back(std::move(*value));
     argument.clear();
   };
   if (afterName >= tokens.size()) return call;
@@ -348,6 +360,52 @@ ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
   }
   finish();
   return call;
+}
+
+// ---- Insert ... Values(literal, ...) ----------------------------------------
+
+// "Insert Into t (a,b) Values(1,'x')" as "Insert Into t (a,b) Values(?,?)"
+// with the values 1 and 'x'; nullopt when a value is not a literal or more
+// than one row follows VALUES.
+std::optional<InsertRows> InsertOfLiterals(const SqlTokens& tokens, std::string_view statement) {
+  const std::vector<int> depths = Depths(tokens);
+  const size_t values = FindTopLevelWord(tokens, depths, 1, "VALUES");
+  const size_t open = NextSignificant(tokens, values + 1);
+  if (open >= tokens.size() || !tokens[open].IsSymbol('(')) return std::nullopt;
+  InsertRows insert{JoinTokens(tokens.begin(), tokens.begin() + open) + "(", 0, {}};
+  std::vector<size_t> argument;  // significant tokens of the value being read
+  size_t at = open + 1;
+  for (; at < tokens.size(); ++at) {
+    if (tokens[at].IsBlank()) continue;
+    const bool close = depths[at] == 0 && tokens[at].IsSymbol(')');
+    if (!close && !(depths[at] == 1 && tokens[at].IsSymbol(','))) {
+      argument.push_back(at);
+      continue;
+    }
+    std::optional<SqlValue> value = LiteralValue(tokens, argument, statement);
+    if (!value) return std::nullopt;
+    insert.values.push_back(std::move(*value));
+    insert.text += insert.width++ == 0 ? "?" : ",?";
+    argument.clear();
+    if (close) break;
+  }
+  if (at >= tokens.size() || NextSignificant(tokens, at + 1) != tokens.size()) return std::nullopt;
+  insert.text += ")";
+  return insert;
+}
+
+// Adds the step to the batch; the rows of an InsertRows go to the one before
+// it when that inserts the same way.
+void Append(std::vector<SqliteStep>& steps, SqliteStep step) {
+  auto* rows = std::get_if<InsertRows>(&step);
+  auto* last = steps.empty() ? nullptr : std::get_if<InsertRows>(&steps.back());
+  if (rows != nullptr && last != nullptr && last->text == rows->text &&
+      last->width == rows->width) {
+    last->values.insert(last->values.end(), std::make_move_iterator(rows->values.begin()),
+                        std::make_move_iterator(rows->values.end()));
+    return;
+  }
+  steps.push_back(std::move(step));
 }
 
 // ---- one statement ----------------------------------------------------------
@@ -368,6 +426,9 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
   if (IsAnyWord(first, {"EXEC", "EXECUTE"})) return ParseExec(tokens, statement);
   if (first.IsWord("CREATE")) MakeTempTableCreation(tokens);
   RewriteFunctionsAndTempNames(tokens);
+  if (first.IsWord("INSERT")) {
+    if (std::optional<InsertRows> insert = InsertOfLiterals(tokens, statement)) return *insert;
+  }
   if (first.IsWord("UPDATE")) {
     const size_t from = FindTopLevelWord(tokens, Depths(tokens), 1, "FROM");
     if (from < tokens.size()) return SqlStatement{RewriteUpdateFrom(tokens, from, statement)};
@@ -375,13 +436,159 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
   return SqlStatement{JoinTokens(tokens)};
 }
 
+// Translates whole statements of `tsql` one by one, adding them to steps.
+void TranslateStatements(std::string_view tsql, std::vector<SqliteStep>& steps) {
+  for (SqlTokens& statement : SplitStatements(Tokenize(tsql))) {
+    if (auto step = TranslateStatement(std::move(statement))) Append(steps, std::move(*step));
+  }
+}
+
+// ---- runs of row inserts ----------------------------------------------------
+//
+// A batch that fills a table row by row repeats one INSERT line with other
+// values, thousands of times, and tokenizing every line would cost more than
+// SQLite's own work. So once the first line of such a run is translated (as
+// InsertRows), each line after it that repeats its text up to the values'
+// "(" byte for byte, with whole numbers for values, only has its numbers
+// read. The steps are those of the statement by statement translation: a run
+// starts only where the text before it ends outside any quote, comment and
+// parenthesis, and ends only where a new statement begins.
+
+struct Line {
+  size_t begin, end, next;  // its text [begin, end); the next line's start
+};
+
+Line LineAt(std::string_view text, size_t at) {
+  size_t end = at;  // a plain loop: find_first_of searches its set once per character
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  size_t next = end;
+  if (next < text.size()) next += text.substr(next, 2) == "\r\n" ? 2 : 1;
+  return {at, end, next};
+}
+
+bool IsBlankChar(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// The text of an INSERT line up to its last "("; empty when the line does not
+// begin with INSERT.
+std::string_view RowPrefix(std::string_view line) {
+  if (line.size() < 7 || !EqualsIgnoringCase(line.substr(0, 6), "INSERT") || !IsBlankChar(line[6]))
+    return {};
+  const size_t open = line.rfind('(');
+  return open == std::string_view::npos ? std::string_view{} : line.substr(0, open + 1);
+}
+
+// Appends the values of a line that is `prefix` followed by whole numbers as
+// in "1,-2, 3)" and blanks. Any other line leaves values as they were and is
+// left to the statement translation.
+bool AppendRowValues(std::string_view line, std::string_view prefix,
+                     std::vector<SqlValue>& values) {
+  if (prefix.empty() || !line.starts_with(prefix)) return false;
+  const std::string_view text = line.substr(prefix.size());
+  const size_t before = values.size();
+  const auto refuse = [&] {
+    values.resize(before);
+    return false;
+  };
+  size_t at = 0;
+  const auto skipBlanks = [&] {
+    while (at < text.size() && IsBlankChar(text[at])) ++at;
+  };
+  while (true) {
+    skipBlanks();
+    const size_t number = at;
+    if (at < text.size() && text[at] == '-') ++at;
+    const size_t digits = at;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+    // Up to 18 digits fit a whole number, as the statement translation reads them.
+    if (at == digits || at - digits > 18) return refuse();
+    int64_t value = 0;
+    std::from_chars(text.data() + number, text.data() + at, value);
+    values.emplace_back(value);
+    skipBlanks();
+    if (at < text.size() && text[at] == ')') break;
+    if (at >= text.size() || text[at] != ',') return refuse();
+    ++at;
+  }
+  ++at;
+  skipBlanks();
+  return at == text.size() || refuse();
+}
+
+// Whether `text` ends outside any quote, comment and parenthesis.
+bool EndsAtTopLevel(std::string_view text) {
+  SqlTokens tokens;
+  try {
+    tokens = Tokenize(text);
+  } catch (const VbError&) {
+    return false;  // a quote or comment left open
+  }
+  int depth = 0;
+  for (const SqlToken& token : tokens) depth += token.IsSymbol('(') - token.IsSymbol(')');
+  return depth == 0;
+}
+
+// Whether a statement begins at `at`, after blank lines: the end of the text,
+// a ";" or a line that starts a statement.
+bool BeginsStatement(std::string_view text, size_t at) {
+  while (at < text.size() && (IsBlankChar(text[at]) || text[at] == '\r' || text[at] == '\n')) ++at;
+  if (at == text.size() || text[at] == ';') return true;
+  const Line line = LineAt(text, at);
+  try {
+    return StartsStatement(Tokenize(text.substr(at, line.end - at)), 0);
+  } catch (const VbError&) {
+    return false;
+  }
+}
+
+// The rows of the lines from `at` that insert like `prefix`, added to rows;
+// the start of the first line not taken.
+size_t TakeRowLines(std::string_view tsql, size_t at, std::string_view prefix, InsertRows& rows) {
+  size_t taken = at, lastTaken = at;
+  size_t valuesBeforeLast = rows.values.size();
+  for (Line line = LineAt(tsql, at); line.begin < tsql.size(); line = LineAt(tsql, line.next)) {
+    const size_t before = rows.values.size();
+    if (!AppendRowValues(tsql.substr(line.begin, line.end - line.begin), prefix, rows.values))
+      break;
+    if (rows.values.size() - before != rows.width) {
+      rows.values.resize(before);
+      break;
+    }
+    valuesBeforeLast = before;
+    lastTaken = line.begin;
+    taken = line.next;
+  }
+  // A last line that what follows would continue is left to the statements.
+  if (taken != at && !BeginsStatement(tsql, taken)) {
+    rows.values.resize(valuesBeforeLast);
+    taken = lastTaken;
+  }
+  return taken;
+}
+
 }  // namespace
 
 std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
   std::vector<SqliteStep> steps;
-  for (SqlTokens& statement : SplitStatements(Tokenize(tsql))) {
-    if (auto step = TranslateStatement(std::move(statement))) steps.push_back(std::move(*step));
+  size_t done = 0;  // the text before it is translated
+  for (size_t at = 0; at < tsql.size();) {
+    const Line line = LineAt(tsql, at);
+    at = line.next;
+    const std::string_view text = tsql.substr(line.begin, line.end - line.begin);
+    const std::string_view prefix = RowPrefix(text);
+    std::vector<SqlValue> first;
+    if (!AppendRowValues(text, prefix, first) || !BeginsStatement(tsql, line.next)) continue;
+    if (!EndsAtTopLevel(tsql.substr(done, line.begin - done))) break;  // no runs from here on
+    TranslateStatements(tsql.substr(done, line.next - done), steps);
+    done = line.next;
+    auto* rows = steps.empty() ? nullptr : std::get_if<InsertRows>(&steps.back());
+    if (rows != nullptr && rows->width == first.size() &&
+        std::equal(first.begin(), first.end(), rows->values.end() - rows->width)) {
+      done = at = TakeRowLines(tsql, done, prefix, *rows);
+    }
   }
+  TranslateStatements(tsql.substr(done), steps);
   return steps;
 }
 

@@ -29,8 +29,7 @@ inline constexpr const char* kMappingBatch =
     "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)\r\n"
     "Insert Into #TmpItem (FIndex,FItemID) Values(3,103)\r\n"
     "\r\nSelect u1.FIndex,Min(v1.FEntryID) as FInterID from #TmpItem u1\r\n"
-    "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID\r\n"
-    "Where v1.FParentID is null Or v1.FParentID = 7\r\n"
+    "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID And v1.FParentID = 7\r\n"
     "Group by u1.FIndex\r\n"
     "Order by u1.FIndex\r\n"
     "\r\nDrop Table #TmpItem";

@@ -13,6 +13,8 @@ std::vector<std::string> Texts(const std::vector<SqliteStep>& steps) {
   for (const SqliteStep& step : steps) {
     if (const auto* statement = std::get_if<SqlStatement>(&step)) {
       texts.push_back(statement->text);
+    } else if (const auto* insert = std::get_if<InsertRows>(&step)) {
+      texts.push_back(insert->text + " x" + std::to_string(insert->values.size() / insert->width));
     } else {
       texts.push_back("call " + std::get<ProcedureCall>(step).name);
     }
@@ -44,16 +46,76 @@ TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
   const std::vector<std::string> expected = {
       "Create TEMP Table temp.\"#TmpItem\"(FIndex int not null default(0) , FItemID int not null "
       "default(0))",
-      "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(1,101)",
-      "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(2,102)",
-      "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(3,103)",
+      "Insert Into temp.\"#TmpItem\" (FIndex,FItemID) Values(?,?) x3",
       "Select u1.FIndex,Min(v1.FEntryID) as FInterID from temp.\"#TmpItem\" u1\r\n"
-      "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID\r\n"
-      "Where v1.FParentID is null Or v1.FParentID = 7\r\n"
+      "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID And v1.FParentID = 7\r\n"
       "Group by u1.FIndex\r\n"
       "Order by u1.FIndex",
       "Drop Table temp.\"#TmpItem\""};
   EXPECT_EQ(texts, expected);
+}
+
+// Consecutive INSERTs of one row of literals into the same columns become
+// one statement run for each row; anything else stays a statement of its own.
+// A run of lines that insert whole numbers the same way has its values read
+// without the statement translation; the steps stay what that gives.
+TEST(TsqlDialect, InsertsOfLiteralsShareOneStatement) {
+  using V = std::vector<SqlValue>;
+  const std::string a = "Insert Into t (a,b) Values(";
+  struct Case {
+    const char* name;
+    std::string tsql;
+    std::vector<std::string> steps;
+    V firstValues;
+  };
+  const Case kCases[] = {
+      {"blanks and signs",
+       a + "1,-2)\r\n" + a + " 3 , 0004 )\r\n" + a + "5,6)",
+       {"Insert Into t (a,b) Values(?,?) x3"},
+       V{int64_t{1}, int64_t{-2}, int64_t{3}, int64_t{4}, int64_t{5}, int64_t{6}}},
+      {"a text value between",
+       a + "1,2)\n" + a + "'x',3)\n" + a + "4,5)\n\nSelect 1",
+       {"Insert Into t (a,b) Values(?,?) x3", "Select 1"},
+       V{int64_t{1}, int64_t{2}, std::string("x"), int64_t{3}, int64_t{4}, int64_t{5}}},
+      {"last line continued",
+       a + "1,2)\r\n" + a + "3,4)\r\n, (5,6)",
+       {"Insert Into t (a,b) Values(?,?) x1", "Insert Into t (a,b) Values(3,4)\r\n, (5,6)"},
+       V{int64_t{1}, int64_t{2}}},
+      {"a comment after the run",
+       a + "1,2)\r\n" + a + "3,4)\r\n-- x\r\n" + a + "5,6)",
+       {"Insert Into t (a,b) Values(?,?) x3"},
+       V{int64_t{1}, int64_t{2}, int64_t{3}, int64_t{4}, int64_t{5}, int64_t{6}}},
+      {"inside a parenthesis",
+       "Select (\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n)",
+       {"Select (\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n)"},
+       V{}},
+      {"inside a text",
+       "Select 'x\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n'",
+       {"Select 'x\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n'"},
+       V{}},
+      {"literals of every kind, other columns",
+       "Insert Into #T (a,b) Values(1.5,'it''s')\r\nInsert Into #T (a,b) Values( -2 , NULL )\n"
+       "Insert Into #T (b) Values(3)",
+       {"Insert Into temp.\"#T\" (a,b) Values(?,?) x2", "Insert Into temp.\"#T\" (b) Values(?) x1"},
+       V{1.5, std::string("it's"), int64_t{-2}, std::monostate{}}},
+      {"not one row of literals",
+       "Insert Into t (a) Values(1 + 2)\nInsert Into t (a) Values(1), (2)\nInsert Into t (a) "
+       "Values()\nInsert Into t (a) Select 1",
+       {"Insert Into t (a) Values(1 + 2)", "Insert Into t (a) Values(1), (2)",
+        "Insert Into t (a) Values()", "Insert Into t (a) Select 1"},
+       V{}},
+      {"nineteen digits",
+       a + "1,1234567890123456789)\r\n" + a + "2,-1234567890123456789)",
+       {"Insert Into t (a,b) Values(?,?) x2"},
+       V{int64_t{1}, int64_t{1234567890123456789}, int64_t{2}, int64_t{-1234567890123456789}}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<SqliteStep> steps = TranslateForSqlite(c.tsql);
+    EXPECT_EQ(Texts(steps), c.steps);
+    const auto* first = std::get_if<InsertRows>(&steps.at(0));
+    EXPECT_EQ(first ? first->values : V{}, c.firstValues);
+  }
 }
 
 TEST(TsqlDialect, RewritesEachFormOnItsOwn) {

@@ -27,9 +27,11 @@ class clsActionIC {
   ActionResult DoAction(const std::string& sFunction, const std::string& sParaments,
                         DictionaryRef dctPara, DictionaryRef& dctReturn);
 
-  // The error that the last DoAction on this thread trapped; number 0 when
-  // that action raised nothing (or no action ran yet). DoAction never lets
-  // an error out, so this is where a host learns why an action failed.
+  // The error that the last DoAction on this thread trapped, or that its
+  // action trapped on its own error path (the actions that answer 1 or -1
+  // instead of raising); number 0 when that action raised nothing (or no
+  // action ran yet). DoAction never lets an error out, so this is where a
+  // host learns why an action failed.
   static const ErrorInfo& LastError();
 
  private:
@@ -44,6 +46,10 @@ class clsActionIC {
   };
   // In the order the names are tested; the first match wins.
   static const std::array<Action, 13> kActions;
+
+  // For the handlers whose error path returns a result instead of raising:
+  // keeps the error they trapped where LastError shows it.
+  static void KeepTrappedError(ErrorInfo error);
 
   // The handlers, one file each in actions/, in dispatch order.
   ActionResult PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn);

@@ -27,4 +27,13 @@ std::string GetSystemProfile(const std::string& propString, const std::string& c
 // text with every single quote doubled, for use inside a '...' SQL literal.
 std::string EscapeSqlQuotes(std::string_view text);
 
+// Whether text is a whole number written plainly: an optional "-" and
+// digits, nothing else (no blanks, point or exponent). Such a text can go
+// into a statement as it stands.
+bool IsWholeNumberText(std::string_view text);
+
+// Whether text is a plain SQL name: letters, digits and underscores only,
+// at least one character. Such a name can go into a statement unquoted.
+bool IsPlainSqlName(std::string_view text);
+
 }  // namespace lumo

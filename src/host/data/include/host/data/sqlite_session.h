@@ -1,8 +1,10 @@
 // A SQLite database file opened for this thread's use.
 //
-// Prepared queries are kept per connection, keyed by their text, so a
-// query asked again is only reset and bound, not compiled again; changing
-// statements are compiled for each use (their texts rarely repeat).
+// Prepared statements are kept per connection, keyed by their text, so a
+// statement asked again is only reset and bound, not compiled again: queries,
+// and statements run with bound values (an INSERT run for many rows, the
+// statements of a procedure). Other changing statements are compiled for each
+// use (their texts rarely repeat).
 #pragma once
 
 #include <sqlite3.h>

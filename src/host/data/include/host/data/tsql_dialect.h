@@ -13,7 +13,9 @@
 //   - "Update a set a.col = ... From x Inner Join target a on a.key = ...
 //     ... Where w" -> "UPDATE target AS a SET col = ... FROM x ... WHERE
 //     a.key = ... AND (w)";
-//   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h).
+//   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h);
+//   - Insert Into t (a, b) Values(literal, literal) -> InsertRows, which
+//     also takes the rows of the INSERTs of the same form that follow it.
 // Everything else passes unchanged; constructs that only SQL Server knows
 // (TOP, [names], @variables, DECLARE, GETDATE(), table hints, string "+"...)
 // are refused with error 5 naming the construct, before anything runs.
@@ -32,7 +34,16 @@ struct SqlStatement {
   std::string text;
 };
 
-using SqliteStep = std::variant<SqlStatement, ProcedureCall>;
+// One INSERT with a "?" for each value, run once per row of values (the
+// rows one after another in `values`): SQLite compiles it once for all rows
+// instead of once per row.
+struct InsertRows {
+  std::string text;
+  size_t width = 0;  // values per row
+  std::vector<SqlValue> values;
+};
+
+using SqliteStep = std::variant<SqlStatement, ProcedureCall, InsertRows>;
 
 std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql);
 
