@@ -14,41 +14,53 @@
 
 namespace lumo::ui {
 
+struct IniProfile::Document {
+  Document() {
+    ini.SetUnicode(true);
+    ini.SetSpaces(false);  // key=value, the common layout
+  }
+  CSimpleIniA ini;
+};
+
 namespace {
 
 constexpr int32_t kPathFileAccessError = 75;
 constexpr const char* kSource = "LumoUtil.IniProfile";
 
-// The file's contents; empty when there is no such file.
-void Load(CSimpleIniA& ini, const std::string& path) {
-  ini.SetUnicode(true);
-  ini.SetSpaces(false);  // key=value, the common layout
+}  // namespace
+
+IniProfile::IniProfile() : document_(std::make_unique<Document>()) {}
+
+IniProfile::~IniProfile() = default;
+
+void IniProfile::SetFileName(const std::string& path) {
+  path_ = path;
+  document_ = std::make_unique<Document>();
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return;
-  if (ini.LoadFile(path.c_str()) < 0) {
-    Raise(kPathFileAccessError, kSource, "cannot read the profile " + path);
+  readable_ = !std::filesystem::exists(path_, error) || document_->ini.LoadFile(path_.c_str()) >= 0;
+  if (!readable_) {
+    document_ = std::make_unique<Document>();
+    Raise(kPathFileAccessError, kSource, "cannot read the profile " + path_);
   }
 }
 
-}  // namespace
-
 Variant IniProfile::ReadValue(const std::string& section, const std::string& key,
                               const Variant& defaultValue) {
-  CSimpleIniA ini;
-  Load(ini, path_);
-  const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  const char* value = document_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
   return value ? Variant(value) : defaultValue;
 }
 
 void IniProfile::WriteValue(const std::string& section, const std::string& key,
                             const Variant& value) {
-  CSimpleIniA ini;
-  Load(ini, path_);
-  ini.SetValue(section.c_str(), key.c_str(), vb::CStr(value).c_str());
+  if (!readable_) Raise(kPathFileAccessError, kSource, "cannot read the profile " + path_);
+  const std::string text = vb::CStr(value);
+  const char* stored = document_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  if (stored && text == stored) return;  // the file holds it already: no write
+  document_->ini.SetValue(section.c_str(), key.c_str(), text.c_str());
   const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (ini.SaveFile(path_.c_str(), /*a_bAddSignature=*/false) < 0) {
+  if (document_->ini.SaveFile(path_.c_str(), /*a_bAddSignature=*/false) < 0) {
     Raise(kPathFileAccessError, kSource, "cannot write the profile " + path_);
   }
 }

@@ -1,10 +1,12 @@
 // "LumoUtil.IniProfile": values in a profile file of the common INI layout,
-// read and written with SimpleIni. Every call reads the file afresh and
-// every write saves it at once, so two programs sharing the file see each
-// other's values. Sections and keys compare without regard to letter case;
-// text is UTF-8.
+// read and written with SimpleIni. Setting the file name reads the file;
+// reads come from what was read, and every write updates it and saves the
+// whole file at once. Callers set the name before each pass of reads or
+// writes, so each pass starts from the file as it is. Sections and keys
+// compare without regard to letter case; text is UTF-8.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "hostapi/ini_profile.h"
@@ -13,18 +15,26 @@ namespace lumo::ui {
 
 class IniProfile final : public IIniProfile {
  public:
-  void SetFileName(const std::string& path) override { path_ = path; }
-  // A missing file reads as an empty one; a file that exists and cannot be
-  // read is error 75.
+  IniProfile();
+  ~IniProfile() override;
+
+  // A missing file reads as an empty one. A file that exists and cannot be
+  // read is error 75, and leaves the profile empty.
+  void SetFileName(const std::string& path) override;
   Variant ReadValue(const std::string& section, const std::string& key,
                     const Variant& defaultValue) override;
-  // Stores CStr(value), making the file's folder when it is missing; error
-  // 75 when the file cannot be read or written.
+  // Stores CStr(value) and saves the file, making its folder when it is
+  // missing; a value the file holds already is not written again. Error 75
+  // when the file was unreadable or cannot be written.
   void WriteValue(const std::string& section, const std::string& key,
                   const Variant& value) override;
 
  private:
+  struct Document;  // SimpleIni's, kept out of this header
+
   std::string path_;
+  bool readable_ = true;  // false: saving would lose what the file holds
+  std::unique_ptr<Document> document_;
 };
 
 }  // namespace lumo::ui
