@@ -36,8 +36,12 @@ IniProfile::~IniProfile() = default;
 void IniProfile::SetFileName(const std::string& path) {
   path_ = path;
   document_ = std::make_unique<Document>();
+  // Mended: SimpleIni takes a folder for a file of endless size and asks
+  // for that much memory; only a regular file is read.
   std::error_code error;
-  readable_ = !std::filesystem::exists(path_, error) || document_->ini.LoadFile(path_.c_str()) >= 0;
+  const auto status = std::filesystem::status(path_, error);
+  readable_ = !std::filesystem::exists(status) || (std::filesystem::is_regular_file(status) &&
+                                                   document_->ini.LoadFile(path_.c_str()) >= 0);
   if (!readable_) {
     document_ = std::make_unique<Document>();
     Raise(kPathFileAccessError, kSource, "cannot read the profile " + path_);
