@@ -48,8 +48,8 @@ struct FieldKeys {
       invStyle;
 };
 
-// The values of the line being tested. None is reset between lines: a
-// value that a line does not supply is the previous line's.
+// The values of the line being tested. Kept: none is reset between lines,
+// so a value that a line does not supply is the previous line's.
 struct LineValues {
   int32_t supplierId = 0, currencyId = 0, itemId = 0, unitId = 0;
   double exchangeRate = 0;
@@ -282,7 +282,8 @@ ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryR
   if (overLimit->UpperBound() > 3) {
     const auto form = std::make_shared<frmOOS>();
     form->SetOOSItemVect(overLimit);
-    // The supplier as the last line's row record holds it.
+    // Kept: the supplier is the one the last line's row record holds, even
+    // when an earlier line named another.
     form->SetCaptionHeader(GetLangText("对于当前供应商") +
                            vb::CStr(CellEntry(*row, keys.supply, "FDSP", 0)) + "[" +
                            vb::CStr(CellEntry(*row, keys.supply, "FFND", 0)) +

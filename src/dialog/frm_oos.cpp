@@ -103,7 +103,8 @@ void frmOOS::Load() {
   controls_ = dialog::DesignLayout();
   grid_ = {};
   SetDefaultCaptions();
-  // The caller's texts replace the defaults even when empty.
+  // Kept: the caller's texts replace the defaults even when empty, so the
+  // stock-shortage defaults never show.
   controls_.header.text = captionHeader_;
   controls_.footer1.text = captionFooter1_;
   controls_.footer2.text = captionFooter2_;
@@ -187,6 +188,8 @@ bool frmOOS::Click(int32_t answer) {
 
 void frmOOS::Unload() {
   if (!loaded_) return;
+  // Kept: unloading answers No, even after a button; callers read the
+  // answer before they unload.
   returnCode_ = kAnswerNo;
   loaded_ = false;
   hidden_ = true;
