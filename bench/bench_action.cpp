@@ -74,11 +74,8 @@ BENCHMARK(BareSqliteQuery);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   lumo::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!lumo::bench::RunBenchmarks(argc, argv, reporter)) return 1;
   const double action = reporter.Of("DoActionGetExchangeRate");
   const double bare = reporter.Of("BareSqliteQuery");
   if (action > 0 && bare > 0) {

@@ -208,11 +208,8 @@ BENCHMARK(BareQueries)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   lumo::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!lumo::bench::RunBenchmarks(argc, argv, reporter)) return 1;
   std::printf("\nper line (CPU time)      lines  action us  bare us  action / bare\n");
   for (const int lines : {100, 1000}) {
     // Reported in milliseconds; printed in microseconds per line.

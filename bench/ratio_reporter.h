@@ -38,4 +38,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> nanoseconds_;
 };
 
+// Runs the benchmarks that the command line selects into `reporter`; false
+// for an argument the library does not know.
+inline bool RunBenchmarks(int argc, char** argv, RatioReporter& reporter) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return false;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return true;
+}
+
 }  // namespace lumo::bench

@@ -335,40 +335,26 @@ TEST(POPriceAlert, ListsTheLinesOverTheLimitAndCancelsOnNoOrClose) {
 }
 
 TEST(POPriceAlert, ErrorsEndTheActionWithoutADialog) {
+  const auto keep = [](DictionaryRef&) {};
   const struct {
     const char* name;
+    Order order;
     std::function<void(DictionaryRef&)> spoil;
     int32_t error;
   } cases[] = {
-      {"item key not described", [](DictionaryRef& p) { p->SetValue("P_ItemKEY", "FNone"); },
+      {"item key not described",
+       {},
+       [](DictionaryRef& p) { p->SetValue("P_ItemKEY", "FNone"); },
        vberr::kObjectNotSet},
-      {"negative decimals",
-       [](DictionaryRef& p) {
-         ObjectAs<Dictionary>(
-             ObjectAs<Dictionary>(
-                 ObjectAs<Vector>(ObjectAs<Dictionary>(p->Value("dctData"))->Value("Page2"))
-                     ->Item(1))
-                 ->Value("iFItemID"))
-             ->SetValue("FPriceDecimal", -1);
-       },
-       vberr::kInvalidCall},
-      {"an item the item table lacks",
-       [](DictionaryRef& p) {
-         ObjectAs<Dictionary>(
-             ObjectAs<Dictionary>(
-                 ObjectAs<Vector>(ObjectAs<Dictionary>(p->Value("dctData"))->Value("Page2"))
-                     ->Item(1))
-                 ->Value("iFItemID"))
-             ->SetValue("FFLD", 1399);
-       },
-       vberr::kTypeMismatch},
-      {"no dctPara", [](DictionaryRef& p) { p = nullptr; }, vberr::kObjectNotSet},
+      {"negative decimals", {.lines = {{.priceDecimal = -1}}}, keep, vberr::kInvalidCall},
+      {"an item the item table lacks", {.lines = {{.item = 1399}}}, keep, vberr::kTypeMismatch},
+      {"no dctPara", {}, [](DictionaryRef& p) { p = nullptr; }, vberr::kObjectNotSet},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Alert alert(AlertOn());
     alert.sysInfo.answers->maxPrices[{231, 1399, 1, 1}] = 1.0;
-    DictionaryRef para = Para(Order{});
+    DictionaryRef para = Para(c.order);
     c.spoil(para);
     EXPECT_VB_ERROR(ActionTestAccess::Call("TevSer_POPriceAlert", para, alert.dctReturn), c.error);
     EXPECT_EQ(alert.presenter.presenter->shown, 0);
