@@ -72,29 +72,26 @@ std::shared_ptr<frmOOS> ItemListForm(int32_t showType) {
 }
 
 TEST_F(QtDialog, EachButtonAnswersItsCodeFromItsPlaceAndTheCloseBoxNo) {
+  using Places = std::map<std::string, int>;  // each visible button's left, in pixels
+  const Places all = {{"cmdYes", 323}, {"CmdYesToAll", 405}, {"CmdNo", 487}, {"cmdCancel", 569}};
+  const Places yesNo = {{"cmdYes", 487}, {"CmdNo", 569}};
   const struct {
     int32_t showType;
     const char* button;  // nullptr: the window's close box
     int32_t returnCode;
-    std::map<std::string, int> shownAt;  // each visible button's left, in pixels
+    Places shownAt;
   } cases[] = {
-      {1, "cmdYes", 0, {{"cmdYes", 323}, {"CmdYesToAll", 405}, {"CmdNo", 487}, {"cmdCancel", 569}}},
-      {1,
-       "CmdYesToAll",
-       1,
-       {{"cmdYes", 323}, {"CmdYesToAll", 405}, {"CmdNo", 487}, {"cmdCancel", 569}}},
-      {1, "CmdNo", 2, {{"cmdYes", 323}, {"CmdYesToAll", 405}, {"CmdNo", 487}, {"cmdCancel", 569}}},
-      {1,
-       "cmdCancel",
-       3,
-       {{"cmdYes", 323}, {"CmdYesToAll", 405}, {"CmdNo", 487}, {"cmdCancel", 569}}},
-      {0, nullptr, 2, {{"cmdYes", 487}, {"CmdNo", 569}}},
-      {0, "cmdYes", 0, {{"cmdYes", 487}, {"CmdNo", 569}}},
+      {1, "cmdYes", 0, all},
+      {1, "CmdYesToAll", 1, all},
+      {1, "CmdNo", 2, all},
+      {1, "cmdCancel", 3, all},
+      {0, nullptr, 2, yesNo},
+      {0, "cmdYes", 0, yesNo},
       {2, "cmdCancel", 3, {{"cmdCancel", 569}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.button ? c.button : "close box");
-    std::map<std::string, int> shownAt;
+    Places shownAt;
     QSize size;
     const auto registration = Register([&](QDialog& window) {
       size = window.size();
