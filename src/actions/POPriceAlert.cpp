@@ -105,6 +105,28 @@ double Rounded(double value, const std::string& pattern) {
   return vb::CDbl(Variant(vb::Format(value, pattern)));
 }
 
+// Shows the lines over their limit and asks whether to go on saving: true
+// for No, or the window closed.
+bool AnsweredNo(const VectorRef& overLimit, const Dictionary& lastRow,
+                const std::string& supplyKey) {
+  const auto form = std::make_shared<frmOOS>();
+  form->SetOOSItemVect(overLimit);
+  // Kept: the supplier is the one the last line's row record holds, even
+  // when an earlier line named another.
+  form->SetCaptionHeader(GetLangText("对于当前供应商") +
+                         vb::CStr(CellEntry(lastRow, supplyKey, "FDSP", 0)) + "[" +
+                         vb::CStr(CellEntry(lastRow, supplyKey, "FFND", 0)) +
+                         GetLangText("]，以下物料超过采购最高限价："));
+  form->SetCaptionFooter1(GetLangText("是否继续保存？"));
+  form->SetCaptionFooter2("");
+  form->SetCaption(GetLangText("采购最高限价报警和控制"));
+  form->SetShowType(0);
+  form->Show();
+  const bool no = form->ReturnCode() == kAnswerNo;
+  form->Unload();
+  return no;
+}
+
 }  // namespace
 
 ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryRef& dctReturn) {
@@ -279,25 +301,9 @@ ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryR
     }
   }  // the system-information component is released after the last line
 
-  if (overLimit->UpperBound() > 3) {
-    const auto form = std::make_shared<frmOOS>();
-    form->SetOOSItemVect(overLimit);
-    // Kept: the supplier is the one the last line's row record holds, even
-    // when an earlier line named another.
-    form->SetCaptionHeader(GetLangText("对于当前供应商") +
-                           vb::CStr(CellEntry(*row, keys.supply, "FDSP", 0)) + "[" +
-                           vb::CStr(CellEntry(*row, keys.supply, "FFND", 0)) +
-                           GetLangText("]，以下物料超过采购最高限价："));
-    form->SetCaptionFooter1(GetLangText("是否继续保存？"));
-    form->SetCaptionFooter2("");
-    form->SetCaption(GetLangText("采购最高限价报警和控制"));
-    form->SetShowType(0);
-    form->Show();
-    if (form->ReturnCode() == kAnswerNo) {
-      if (!dctReturn) dctReturn = NewDictionary();
-      dctReturn->SetValue("CancelSeries", true);
-    }
-    form->Unload();
+  if (overLimit->UpperBound() > 3 && AnsweredNo(overLimit, *row, keys.supply)) {
+    if (!dctReturn) dctReturn = NewDictionary();
+    dctReturn->SetValue("CancelSeries", true);
   }
 
   TraceEnd(trace, 0);
