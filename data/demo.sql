@@ -225,3 +225,49 @@ INSERT INTO SEOrder (FInterID, FBillNo, FDate, FCustID, FCurrencyID, FExchangeRa
 INSERT INTO SEOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
   (2151, 1, 1204, 6, 100, 100, 2.00, 2.00, 2.26, 13, 0, 200.00, '2024-05-22'),
   (2151, 2, 1204, 7, 100, 2, 1.90, 95.00, 107.35, 13, 0, 190.00, '2024-05-22');
+
+-- ---------------------------------------------------------------------------
+-- Maximum purchase price alert: a hydraulics supplier and purchase order
+-- 2201, whose bill is data/po_bill_2201.json. Lines 1, 2 and 4 are above
+-- their maximum prices (line 1 above the supplier's own, tighter limit;
+-- line 2 bought by the box of 12); line 3 is below; line 5 is below only
+-- after its 10 % discount; the oil of line 6 has no maximum price.
+-- ---------------------------------------------------------------------------
+
+INSERT INTO t_Supplier (FItemID, FNumber, FName, FValueAddRate, FDiscount, FCurrencyID) VALUES
+  (231, 'S011', '常州恒力液压件有限公司', 13, 0, 1);
+
+INSERT INTO t_ICItemCore (FItemID, FNumber, FName, FModel, FUnitID, FPriceDecimal, FOrderPrice) VALUES
+  (1301, '06.001', '液压直通接头', 'M18×1.5 碳钢镀锌', 1, 2, 7.80),
+  (1302, '06.002', 'O型密封圈', 'NBR 20×2.4', 1, 2, 0.36),
+  (1303, '06.003', '液压胶管总成', '2SN-12 L=1000', 1, 2, 46.00),
+  (1304, '06.004', '外啮合齿轮泵', 'CBN-E314', 1, 2, 1150.00),
+  (1305, '06.005', '直动式溢流阀', 'DBDS10K', 1, 2, 318.00),
+  (1306, '06.006', '抗磨液压油', 'L-HM46 18L', 1, 2, 410.00);
+
+INSERT INTO t_ICItemMaterial (FItemID, FTaxRate, FSalePrice) VALUES
+  (1301, 13, 11.00),
+  (1302, 13, 0.60),
+  (1303, 13, 68.00),
+  (1304, 13, 1680.00),
+  (1305, 13, 460.00),
+  (1306, 13, 560.00);
+
+INSERT INTO t_POMaxPrice (FItemID, FSupID, FPriceType, FMaxPrice, FDate, FUserID) VALUES
+  (1301, 0, -1, 9.00, '2024-04-01', 1),
+  (1301, 231, -1, 8.00, '2024-04-01', 1),
+  (1302, 0, -1, 0.40, '2024-04-01', 1),
+  (1303, 0, -1, 52.00, '2024-04-01', 1),
+  (1304, 0, -1, 1200.00, '2024-04-01', 1),
+  (1305, 0, -1, 330.00, '2024-04-01', 1);
+
+INSERT INTO POOrder (FInterID, FBillNo, FDate, FSupplyID, FCurrencyID, FExchangeRate, FInvStyle, FBillerID) VALUES
+  (2201, 'POORD002201', '2024-04-08', 231, 1, 1, 12510, 16);
+
+INSERT INTO POOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
+  (2201, 1, 1301, 1, 500, 500, 8.60, 8.60, 9.718, 13, 0, 4300.00, '2024-04-22'),
+  (2201, 2, 1302, 2, 480, 40, 0.45, 5.40, 6.102, 13, 0, 216.00, '2024-04-22'),
+  (2201, 3, 1303, 1, 20, 20, 45.00, 45.00, 50.85, 13, 0, 900.00, '2024-04-22'),
+  (2201, 4, 1304, 1, 2, 2, 1280.50, 1280.50, 1446.965, 13, 0, 2561.00, '2024-04-22'),
+  (2201, 5, 1305, 1, 4, 4, 360.00, 360.00, 406.80, 13, 10, 1296.00, '2024-04-22'),
+  (2201, 6, 1306, 1, 10, 10, 420.00, 420.00, 474.60, 13, 0, 4200.00, '2024-04-22');

@@ -13,6 +13,7 @@
 #include "host/components/register.h"
 #include "host/data/register.h"
 #include "options.h"
+#include "presenters.h"
 #include "variant_json.h"
 
 namespace lumo::app {
@@ -66,7 +67,8 @@ DictionaryRef ReadDictionary(const std::string& path, std::istream& in) {
   }
 }
 
-int RunAction(const Options& options, std::istream& in, std::ostream& out) {
+int RunAction(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  const auto presenter = RegisterPresenter(options, in, err);
   const std::string props = SessionProperties(options);
 
   DictionaryRef dctPara =
@@ -120,7 +122,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       CreateNewDatabase(*options.createDb, options.empty);
       return kExitOk;
     }
-    return RunAction(options, in, out);
+    return RunAction(options, in, out, err);
   } catch (const UsageError& error) {
     PrintError(err, error.what());
     return kExitUsage;

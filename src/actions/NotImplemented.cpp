@@ -36,10 +36,6 @@ ActionResult clsActionIC::ViewItemReplace(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("ViewItemReplace");
 }
 
-ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_POPriceAlert");
-}
-
 ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_GetTaxRate");
 }

@@ -1,5 +1,6 @@
 // Calls one handler of clsActionIC directly, by its action name, so a test
-// sees the error the handler raises (DoAction never lets it out).
+// sees the error the handler raises (DoAction never lets it out); and the
+// class's private helpers.
 #pragma once
 
 #include <stdexcept>
@@ -19,6 +20,10 @@ class ActionTestAccess {
       if (action.name == actionName) return (component.*action.handler)(dctPara, dctReturn);
     }
     throw std::invalid_argument("no action " + std::string(actionName));
+  }
+
+  static VectorRef CreateOverLimitList(bool bTaxInPrice) {
+    return clsActionIC().CreateOverLimitList(bTaxInPrice);
   }
 };
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "collections/dictionary.h"
+#include "collections/vector.h"
 #include "platform/error.h"
 
 namespace lumo {
@@ -65,6 +66,10 @@ class clsActionIC {
   ActionResult TevSer_GetExchangeRate(DictionaryRef dctPara, DictionaryRef& dctReturn);
   ActionResult TevSer_UpdateItemPrice(DictionaryRef dctPara, DictionaryRef& dctReturn);
   ActionResult TevSer_UpdatePOPrice(DictionaryRef dctPara, DictionaryRef& dctReturn);
+
+  // The price alert's list for the item list dialog: its three header rows
+  // (column positions, captions, kinds), ready for the over-limit records.
+  VectorRef CreateOverLimitList(bool bTaxInPrice);
 };
 
 }  // namespace lumo

@@ -25,11 +25,12 @@ class ResLoader final : public IResLoader {
   std::string language_;
 };
 
-// Fonts belong to the presenters, which pick one that shows the language's
-// script; the call is accepted so forms load the same way everywhere.
+// Gives a form the font family that shows its language's script: a CJK
+// font for Chinese (CHS, CHT); other languages keep the presenter's own
+// font. A form without a font (not an IForm) is left as it is.
 class FrmResLoader final : public IFrmResLoader {
  public:
-  void SetFrmFont(const ObjectRef& /*form*/, const std::string& /*language*/) override {}
+  void SetFrmFont(const ObjectRef& form, const std::string& language) override;
 };
 
 }  // namespace lumo::components

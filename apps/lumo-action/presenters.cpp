@@ -1,0 +1,72 @@
+#include "presenters.h"
+
+#include <ostream>
+#include <stdexcept>
+
+#ifdef LUMO_WITH_QT
+#include "host/qt/qt_presenter.h"
+#endif
+
+namespace lumo::app {
+
+namespace {
+
+ui::UiMode ModeOf(UiMode mode) {
+  switch (mode) {
+    case UiMode::Qt:
+      return ui::UiMode::Qt;
+    case UiMode::Console:
+      return ui::UiMode::Console;
+    case UiMode::None:
+      return ui::UiMode::None;
+    case UiMode::Auto:
+      break;
+  }
+  return ui::UiMode::Auto;
+}
+
+ui::Answer AnswerOf(Answer answer) {
+  switch (answer) {
+    case Answer::Yes:
+      return ui::Answer::Yes;
+    case Answer::All:
+      return ui::Answer::All;
+    case Answer::No:
+      return ui::Answer::No;
+    case Answer::Cancel:
+      return ui::Answer::Cancel;
+    case Answer::Close:
+      break;
+  }
+  return ui::Answer::Close;
+}
+
+}  // namespace
+
+std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, std::istream& in,
+                                                      std::ostream& err) {
+  ui::PresenterChoice choice;
+  choice.ui = ModeOf(options.ui);
+  if (options.answer) choice.answer = AnswerOf(*options.answer);
+  choice.pick = options.pick;
+
+  ui::PresenterSetup setup{in, err, nullptr, nullptr};
+  setup.closedUnseen = [&err](const std::string& caption) {
+    err << "lumo-action: no user interface to show the dialog \"" << caption
+        << "\" (see --ui): answered close\n";
+  };
+#ifdef LUMO_WITH_QT
+  constexpr bool kQtBuilt = true;
+  setup.makeQt = [] { return std::make_shared<ui::QtPresenter>(); };
+#else
+  constexpr bool kQtBuilt = false;
+#endif
+  try {
+    const ui::PresenterKind kind = ui::ChoosePresenter(choice, ui::CurrentSurroundings(kQtBuilt));
+    return std::make_unique<ui::UiRegistration>(kind, choice, setup);
+  } catch (const std::invalid_argument& error) {
+    throw UsageError(error.what());
+  }
+}
+
+}  // namespace lumo::app

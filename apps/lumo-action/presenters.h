@@ -1,0 +1,21 @@
+// How lumo-action shows the dialogs of the action it runs: --ui, --answer
+// and --pick become the presenter registered for the run.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+
+#include "host/ui/presenter_choice.h"
+#include "options.h"
+
+namespace lumo::app {
+
+// Registers the presenter the options choose, with the helpers the dialogs
+// use, for the lifetime of the result. The console presenter reads `in` and
+// writes `err`, so standard output keeps only the JSON; a dialog closed
+// because nothing can show it is told on `err` in one line. Throws
+// UsageError when the options ask for Qt and it cannot be had.
+std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, std::istream& in,
+                                                      std::ostream& err);
+
+}  // namespace lumo::app

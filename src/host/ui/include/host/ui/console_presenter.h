@@ -1,0 +1,24 @@
+// The list dialog on a terminal: the title, the header text, the grid as
+// an aligned table (numeric columns right-aligned, wide characters counted
+// as two columns), the footers, then the buttons of the dialog, numbered.
+// The answer is a button's number, its access key or its caption; anything
+// else asks again. The end of the input closes the window (No).
+#pragma once
+
+#include <iosfwd>
+
+#include "hostapi/presenter.h"
+
+namespace lumo::ui {
+
+class ConsolePresenter final : public IPresenter {
+ public:
+  ConsolePresenter(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+  void ShowListDialog(IListDialog& dialog) override;
+
+ private:
+  std::istream& in_;
+  std::ostream& out_;
+};
+
+}  // namespace lumo::ui

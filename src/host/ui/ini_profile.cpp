@@ -1,0 +1,72 @@
+// SimpleIni is used header-only and without character-set conversion: the
+// file's text is UTF-8 as it stands.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+#undef SI_IMPLEMENTATION
+
+#include <filesystem>
+#include <system_error>
+
+#include "host/ui/ini_profile.h"
+#include "platform/error.h"
+#include "platform/vb.h"
+
+namespace lumo::ui {
+
+struct IniProfile::Document {
+  Document() {
+    ini.SetUnicode(true);
+    ini.SetSpaces(false);  // key=value, the common layout
+  }
+  CSimpleIniA ini;
+};
+
+namespace {
+
+constexpr int32_t kPathFileAccessError = 75;
+constexpr const char* kSource = "LumoUtil.IniProfile";
+
+}  // namespace
+
+IniProfile::IniProfile() : document_(std::make_unique<Document>()) {}
+
+IniProfile::~IniProfile() = default;
+
+void IniProfile::SetFileName(const std::string& path) {
+  path_ = path;
+  document_ = std::make_unique<Document>();
+  // Mended: SimpleIni takes a folder for a file of endless size and asks
+  // for that much memory; only a regular file is read.
+  std::error_code error;
+  const auto status = std::filesystem::status(path_, error);
+  readable_ = !std::filesystem::exists(status) || (std::filesystem::is_regular_file(status) &&
+                                                   document_->ini.LoadFile(path_.c_str()) >= 0);
+  if (!readable_) {
+    document_ = std::make_unique<Document>();
+    Raise(kPathFileAccessError, kSource, "cannot read the profile " + path_);
+  }
+}
+
+Variant IniProfile::ReadValue(const std::string& section, const std::string& key,
+                              const Variant& defaultValue) {
+  const char* value = document_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  return value ? Variant(value) : defaultValue;
+}
+
+void IniProfile::WriteValue(const std::string& section, const std::string& key,
+                            const Variant& value) {
+  if (!readable_) Raise(kPathFileAccessError, kSource, "cannot read the profile " + path_);
+  const std::string text = vb::CStr(value);
+  const char* stored = document_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  if (stored && text == stored) return;  // the file holds it already: no write
+  document_->ini.SetValue(section.c_str(), key.c_str(), text.c_str());
+  const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+  std::error_code error;
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+  if (document_->ini.SaveFile(path_.c_str(), /*a_bAddSignature=*/false) < 0) {
+    Raise(kPathFileAccessError, kSource, "cannot write the profile " + path_);
+  }
+}
+
+}  // namespace lumo::ui
