@@ -6,6 +6,10 @@
 // 9 subscript, 11 division by zero, 13 type mismatch, 91 object not set,
 // 94 invalid use of Null, 429 cannot create object, 438 no such member,
 // 3021 no current record, 3265 no such field.
+//
+// Only a VbError is an answer that code may trap and turn into a default;
+// any other exception (std::bad_variant_access...) is a fault of the
+// program and goes on to the action's error path.
 #pragma once
 
 #include <cstdint>
@@ -76,15 +80,16 @@ ErrorInfo CurrentException();
 // The thread's current error (VB's Err object); number 0 means none.
 ErrorInfo& Err();
 
-// "On Error Resume Next" for one statement: runs it; an error it raises
+// "On Error Resume Next" for one statement: runs it; a VB error it raises
 // becomes the current Err and is swallowed. Returns whether it succeeded.
+// Any other exception is a fault of the program, not an answer, and passes.
 template <class Statement>
-bool ResumeNext(Statement&& statement) noexcept {
+bool ResumeNext(Statement&& statement) {
   try {
     statement();
     return true;
-  } catch (...) {
-    Err() = CurrentException();
+  } catch (const VbError& error) {
+    Err() = error.info();
     return false;
   }
 }
