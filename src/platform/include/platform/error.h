@@ -35,6 +35,9 @@ inline constexpr int32_t kAutomationError = 440;
 inline constexpr int32_t kNoCurrentRecord = 3021;
 inline constexpr int32_t kItemNotFound = 3265;
 inline constexpr int32_t kObjectClosed = 3704;
+// 0x80004005: every error of a database provider under ADO, whatever the
+// engine's own code (which its description carries).
+inline constexpr int32_t kProviderError = -2147467259;
 }  // namespace vberr
 
 struct ErrorInfo {
