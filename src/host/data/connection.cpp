@@ -4,6 +4,7 @@
 #include "host/data/odbc_session.h"
 #include "host/data/sql_tokens.h"
 #include "host/data/sqlite_session.h"
+#include "host/data/transaction.h"
 #include "host/data/tsql_dialect.h"
 
 namespace lumo::data {
@@ -31,15 +32,9 @@ class OdbcConnection final : public Connection {
     // The SQLite driver takes one statement per call, in SQLite's dialect.
     if (isSqlite_) return RunBatch(session_, TranslateForSqlite(tsql));
     // SQL Server runs the batch itself; the transaction makes it all or nothing.
-    session_.Begin();
-    std::optional<QueryResult> result;
-    try {
-      result = session_.Run(tsql, {});
-      session_.Commit();
-    } catch (...) {
-      session_.Rollback();
-      throw;
-    }
+    Transaction transaction(session_);
+    std::optional<QueryResult> result = session_.Run(tsql, {});
+    transaction.Commit();
     if (!result) return nullptr;
     return std::make_shared<Recordset>(std::move(result->columns), std::move(result->rows));
   }
