@@ -13,24 +13,27 @@ namespace {
 class SqliteConnection final : public Connection {
  public:
   explicit SqliteConnection(const std::string& path)
-      : session_(path, SqliteSession::Mode::OpenExisting) {}
+      : session_(path, SqliteSession::Mode::OpenExisting), columns_(ReadColumnTypes(session_)) {}
 
   RecordsetRef Execute(const std::string& tsql) override {
-    return RunBatch(session_, TranslateForSqlite(tsql));
+    return RunBatch(session_, TranslateForSqlite(tsql, columns_));
   }
 
  private:
   SqliteSession session_;
+  ColumnTypes columns_;  // read once: the component changes no table's columns
 };
 
 class OdbcConnection final : public Connection {
  public:
   explicit OdbcConnection(const std::string& connectionString)
-      : session_(connectionString), isSqlite_(EqualsIgnoringCase(session_.DbmsName(), "SQLite")) {}
+      : session_(connectionString), isSqlite_(EqualsIgnoringCase(session_.DbmsName(), "SQLite")) {
+    if (isSqlite_) columns_ = ReadColumnTypes(session_);
+  }
 
   RecordsetRef Execute(const std::string& tsql) override {
     // The SQLite driver takes one statement per call, in SQLite's dialect.
-    if (isSqlite_) return RunBatch(session_, TranslateForSqlite(tsql));
+    if (isSqlite_) return RunBatch(session_, TranslateForSqlite(tsql, columns_));
     // SQL Server runs the batch itself; the transaction makes it all or nothing.
     Transaction transaction(session_);
     std::optional<QueryResult> result = session_.Run(tsql, {});
@@ -44,6 +47,7 @@ class OdbcConnection final : public Connection {
  private:
   OdbcSession session_;
   bool isSqlite_;
+  ColumnTypes columns_;  // SQLite only
 };
 
 }  // namespace

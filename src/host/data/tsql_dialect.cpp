@@ -8,6 +8,7 @@
 
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
+#include "host/data/text_concatenation.h"
 
 namespace lumo::data {
 namespace {
@@ -15,8 +16,7 @@ namespace {
 using Kind = SqlToken::Kind;
 
 [[noreturn]] void Refuse(std::string_view construct, std::string_view statement) {
-  RaiseInvalidRequest(fmt::format("SQL construct not supported by the SQLite backend: {} (in: {})",
-                                  construct, statement));
+  RaiseUnsupportedSql(construct, statement);
 }
 
 bool IsAnyWord(const SqlToken& token, std::initializer_list<std::string_view> words) {
@@ -114,16 +114,6 @@ void RefuseTsqlOnly(const SqlTokens& tokens, std::string_view statement) {
         if (token.IsWord("WITH") && nextIsOpen) Refuse("table hint WITH (...)", statement);
         if (token.IsWord("N") && i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Text) {
           Refuse("N'...' text literal", statement);
-        }
-        break;
-      case Kind::Symbol:
-        // "+" beside a text literal is a concatenation, which SQLite writes ||.
-        if (token.IsSymbol('+')) {
-          const size_t previous = PreviousSignificant(tokens, i);
-          const bool besideText =
-              (previous < tokens.size() && tokens[previous].kind == Kind::Text) ||
-              (next < tokens.size() && tokens[next].kind == Kind::Text);
-          if (besideText) Refuse("string concatenation with +", statement);
         }
         break;
       default:
@@ -352,7 +342,7 @@ ProcedureCall ParseExec(const SqlTokens& tokens, std::string statement) {
 
 // ---- one statement ----------------------------------------------------------
 
-std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
+std::optional<SqliteStep> TranslateStatement(SqlTokens tokens, const ColumnTypes& columns) {
   const std::string statement = JoinTokens(tokens);
   const SqlToken& first = tokens.front();
   if (first.IsWord("SET")) {
@@ -366,6 +356,7 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
   }
   RefuseTsqlOnly(tokens, statement);
   if (IsAnyWord(first, {"EXEC", "EXECUTE"})) return ParseExec(tokens, statement);
+  RewriteTextConcatenation(tokens, columns, statement);
   if (first.IsWord("CREATE")) MakeTempTableCreation(tokens);
   RewriteFunctionsAndTempNames(tokens);
   if (first.IsWord("UPDATE")) {
@@ -377,10 +368,11 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
 
 }  // namespace
 
-std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
+std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql, const ColumnTypes& columns) {
   std::vector<SqliteStep> steps;
   for (SqlTokens& statement : SplitStatements(Tokenize(tsql))) {
-    if (auto step = TranslateStatement(std::move(statement))) steps.push_back(std::move(*step));
+    if (auto step = TranslateStatement(std::move(statement), columns))
+      steps.push_back(std::move(*step));
   }
   return steps;
 }

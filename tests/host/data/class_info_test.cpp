@@ -84,6 +84,12 @@ TEST_P(ClassInfoOnDatabase, TextsOfAnyLengthComeBackByteForByte) {
   }
 }
 
+// The translation knows the database's text columns from the database.
+TEST_P(ClassInfoOnDatabase, PlusJoinsTextColumnsAndAddsNumberColumns) {
+  EXPECT_EQ(Rows("SELECT FName + '-' + FName, FLong + FReal FROM t_Kinds ORDER BY FLong"),
+            (std::vector<std::string>{"ten-ten|12.5", "big-big|2999999999.5"}));
+}
+
 TEST_P(ClassInfoOnDatabase, QueryWithoutRowsKeepsItsColumnsAndChangesGiveNothing) {
   RecordsetRef empty = Run("SELECT FName AS Name FROM t_Kinds WHERE FLong < 0");
   ASSERT_NE(empty, nullptr);

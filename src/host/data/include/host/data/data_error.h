@@ -13,6 +13,10 @@ inline constexpr std::string_view kErrorSource = "LumoMClass.ClassInfo";
 // form it cannot translate, a bad EXEC): VB's "invalid call" (5).
 [[noreturn]] void RaiseInvalidRequest(std::string description);
 
+// A T-SQL construct that the SQLite translation does not take: error 5
+// naming the construct and the statement it is in.
+[[noreturn]] void RaiseUnsupportedSql(std::string_view construct, std::string_view statement);
+
 // An error reported by the database: the provider error (0x80004005), as
 // ADO gives every one, so that no engine code reads as a VB error of the
 // same number (SQLite's "busy" 5 is not "invalid call"). The description

@@ -13,10 +13,12 @@
 //   - "Update a set a.col = ... From x Inner Join target a on a.key = ...
 //     ... Where w" -> "UPDATE target AS a SET col = ... FROM x ... WHERE
 //     a.key = ... AND (w)";
-//   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h).
+//   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h);
+//   - a "+" between two texts -> "||" (text_concatenation.h); a "+" whose
+//     operands are not both numbers or both texts is refused.
 // Everything else passes unchanged; constructs that only SQL Server knows
-// (TOP, [names], @variables, DECLARE, GETDATE(), table hints, string "+"...)
-// are refused with error 5 naming the construct, before anything runs.
+// (TOP, [names], @variables, DECLARE, GETDATE(), table hints...) are
+// refused with error 5 naming the construct, before anything runs.
 #pragma once
 
 #include <string>
@@ -24,6 +26,7 @@
 #include <variant>
 #include <vector>
 
+#include "host/data/column_types.h"
 #include "host/data/procedure.h"
 
 namespace lumo::data {
@@ -34,6 +37,8 @@ struct SqlStatement {
 
 using SqliteStep = std::variant<SqlStatement, ProcedureCall>;
 
-std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql);
+// columns: the declared types of the database's columns, which type the
+// operands of "+".
+std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql, const ColumnTypes& columns);
 
 }  // namespace lumo::data
