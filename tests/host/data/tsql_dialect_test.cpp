@@ -217,6 +217,7 @@ TEST(TsqlDialect, PlusJoinsTextsAddsNumbersAndRefusesTheRest) {
       {"SELECT FName + FPrice FROM t", nullptr, "FName + FPrice"},
       {"SELECT FName + FNumber + 1 FROM t", nullptr, "FName + FNumber + 1"},
       {"SELECT FLong * FName + FNumber FROM t", nullptr, "FLong * FName + FNumber"},
+      {"SELECT FName * 2 + FNumber FROM t", nullptr, "FName * 2 + FNumber"},
       {"SELECT FLong - FName + FNumber FROM t", nullptr, "FLong - FName + FNumber"},
       {"SELECT FName + FMixed FROM t", nullptr, "FName + FMixed"},
       {"SELECT FName + FUnknown FROM t", nullptr, "FName + FUnknown"},
