@@ -96,19 +96,32 @@ TEST(ProgramFaults, PassThroughTheHelpersThatTurnVbErrorsIntoDefaults) {
   }
 }
 
+// The first error is the one kept: a fault while closing the scope of an
+// action that failed does not hide why it failed.
 TEST(ProgramFaults, NeverReachTheHostButShowAsTheActionsError) {
   const ErrorInfo fault{440, "", std::bad_variant_access().what(), "", 0};
-  for (const char* failing : {"LogStart", "LogEnd"}) {
-    SCOPED_TRACE(failing);
+  const ErrorInfo actionFailed{-1, "TevSer_GetExchangeRate:PropString", "Propstring is empty!", "",
+                               0};
+  const struct {
+    const char* failing;
+    const char* action;
+    ErrorInfo expected;
+  } cases[] = {
+      {"LogStart", "NoSuchAction", fault},
+      {"LogEnd", "NoSuchAction", fault},
+      {"LogEnd", "TevSer_GetExchangeRate", actionFailed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.failing) + " in " + c.action);
     OnFreshThread([&] {
       Registered registered;
-      registered.host->failing = failing;
+      registered.host->failing = c.failing;
       registered.host->failure = Failure::ProgramFault;
       const ErrorInfo pending{5, "Caller", "pending", "help.chm", 7};
       Err() = pending;
       DictionaryRef result;
-      EXPECT_EQ(clsActionIC().DoAction("NoSuchAction", "", NewDictionary(), result), 0);
-      EXPECT_EQ(clsActionIC::LastError(), fault);
+      EXPECT_EQ(clsActionIC().DoAction(c.action, "", NewDictionary(), result), 0);
+      EXPECT_EQ(clsActionIC::LastError(), c.expected);
       EXPECT_EQ(Err(), pending);
     });
   }
