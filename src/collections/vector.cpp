@@ -13,7 +13,7 @@ size_t Offset(int32_t index, int32_t upperBound) {
 
 }  // namespace
 
-const Variant& Vector::Item(int32_t index) const {
+Variant Vector::Item(int32_t index) const {
   return items_[Offset(index, UpperBound())];
 }
 

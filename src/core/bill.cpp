@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/error.h"
 #include "platform/object.h"
 #include "platform/variant.h"
 #include "platform/vb.h"
@@ -45,8 +46,8 @@ DictionaryRef GetFieldInfo(const DictionaryRef& dctTableInfo, const std::string&
     const DictionaryRef map = FieldMap(dctTableInfo);
     if (!map->Lookup(fieldKey)) return nullptr;
     return ObjectAs<Dictionary>(dctTableInfo->Value(vb::CStr(map->Value(fieldKey))));
-  } catch (...) {
-    return nullptr;
+  } catch (const VbError&) {
+    return nullptr;  // collections that do not fit: a field that is not configured
   }
 }
 
@@ -65,8 +66,8 @@ DictionaryRef GetFieldCellByInfo(const DictionaryRef& fieldInfo, const Dictionar
                                      ? ObjectAs<Dictionary>(ObjectAs<Vector>(pageData)->Item(row))
                                      : ObjectAs<Dictionary>(pageData);
     return ObjectAs<Dictionary>(record->Value(internalKey));
-  } catch (...) {
-    return nullptr;
+  } catch (const VbError&) {
+    return nullptr;  // collections that do not fit: a field that is not configured
   }
 }
 

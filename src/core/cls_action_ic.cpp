@@ -15,6 +15,17 @@ ErrorInfo& LastErrorOfThread() {
   return lastError;
 }
 
+// Runs a step of DoAction and keeps the first error it raises for a host
+// that asks why the action failed; nothing reaches the host.
+template <class Step>
+void Trapped(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+    if (LastErrorOfThread().number == 0) LastErrorOfThread() = CurrentException();
+  }
+}
+
 }  // namespace
 
 const ErrorInfo& clsActionIC::LastError() {
@@ -31,10 +42,15 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
   // The component's Err is its own, as behind a COM call: the caller's is
   // untouched whatever the action does.
   ErrStateGuard callersError;
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.DoAction 执行Action");
-  ActionResult result = 0;
   LastErrorOfThread().Clear();
-  try {
+  ActionResult result = 0;
+  int32_t trace = 0;
+  // A failed action is seen as result 0, and what it wrote into dctReturn
+  // stays there. The trace scope is opened and closed inside the trap too:
+  // the log's own errors never get out of it, but a fault of the program
+  // there must not reach the host either.
+  Trapped([&] {
+    trace = TraceBegin("LumoClassActionIC.clsActionIC.DoAction 执行Action");
     const std::string name = vb::UCase(sFunction);
     for (const Action& action : kActions) {
       if (vb::UCase(action.name) == name) {
@@ -42,13 +58,8 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
         break;
       }
     }
-  } catch (...) {
-    // The host never receives an error from an action: a failed action is
-    // seen as result 0, and what it wrote into dctReturn stays there. The
-    // error is kept for a host that asks why.
-    LastErrorOfThread() = CurrentException();
-  }
-  TraceEnd(trace, 1);
+  });
+  Trapped([&] { TraceEnd(trace, 1); });
   return result;
 }
 

@@ -40,7 +40,7 @@ std::string GetLangText(const std::string& source) {
     const size_t leadLength = source.find(core);
     return source.substr(0, leadLength) + textLoader->LoadString(core) +
            source.substr(leadLength + core.size());
-  } catch (...) {
+  } catch (const VbError&) {
     return source;
   }
 }

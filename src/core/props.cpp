@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "hostapi/share_props.h"
+#include "platform/error.h"
 #include "platform/object.h"
 #include "platform/vb.h"
 
@@ -34,7 +35,7 @@ std::string GetPropsString() {
 std::string GetPropValue(const std::string& key) {
   try {
     return FindPropValue(GetPropsString(), key);
-  } catch (...) {
+  } catch (const VbError&) {
     return {};  // an unreadable property string holds no keys
   }
 }

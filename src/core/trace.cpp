@@ -14,7 +14,6 @@ namespace {
 struct TraceState {
   std::shared_ptr<ITraceLog> log;
   bool logCreated = false;  // creation is tried once per thread, even when it failed
-  ErrorInfo savedError;
 };
 
 thread_local TraceState state;
@@ -28,27 +27,26 @@ int32_t TraceBegin(const std::string& source) {
       state.logCreated = true;
     }
     return IsTraceEnabled() ? vb::CLng(state.log->LogStart(source)) : 0;
-  } catch (...) {
+  } catch (const VbError&) {
     return 0;
   }
 }
 
 void TraceEnd(int32_t handle, int32_t flag) {
-  SaveErrState();
-  Err().Clear();
+  ErrStateGuard callersError;
+  Err().Clear();  // as trapping errors does in the original; the guard puts the caller's back
   try {
     if (IsTraceEnabled()) state.log->LogEnd(handle, flag);
-  } catch (...) {
+  } catch (const VbError&) {
     // A failing log must not fail the action it traces.
   }
-  RestoreErrState();
 }
 
 void InitTraceLog() {
   if (state.log) return;
   try {
     state.log = CreateObjectAs<ITraceLog>(kTraceLogProgId);
-  } catch (...) {
+  } catch (const VbError&) {
     // Without a log, tracing stays off on this thread.
   }
 }
@@ -61,18 +59,6 @@ bool IsTraceEnabled() {
     return false;
   }
   return true;
-}
-
-void SaveErrState() {
-  if (Err().number == 0) {
-    state.savedError.number = 0;
-  } else {
-    state.savedError = Err();
-  }
-}
-
-void RestoreErrState() {
-  if (state.savedError.number != 0) Err() = state.savedError;
 }
 
 }  // namespace lumo

@@ -163,7 +163,7 @@ int32_t Recordset::ColumnIndex(std::string_view column) const {
   return found->second;
 }
 
-const Variant& Recordset::Value(std::string_view column) const {
+Variant Recordset::Value(std::string_view column) const {
   RequireOpen();
   int32_t index = ColumnIndex(column);
   if (Eof()) Raise(vberr::kNoCurrentRecord, "Recordset");

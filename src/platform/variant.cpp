@@ -1,5 +1,7 @@
 #include "platform/variant.h"
 
+#include <utility>
+
 #include "platform/error.h"
 
 namespace lumo {
@@ -11,7 +13,16 @@ VbArray::VbArray(int32_t lower, int32_t upper) : lbound(lower) {
 }
 
 VbArray::VbArray(int32_t lower, std::vector<Variant> elements)
-    : lbound(lower), items(std::move(elements)) {}
+    : lbound(lower), items(std::move(elements)) {
+  UBound();  // refuses bounds beyond the Long range
+}
+
+int32_t VbArray::UBound() const {
+  // Widened: lbound + size - 1 overflows 32 bits near the top of the range.
+  const int64_t upper = int64_t{lbound} + static_cast<int64_t>(items.size()) - 1;
+  if (!std::in_range<int32_t>(upper)) Raise(vberr::kOverflow);
+  return static_cast<int32_t>(upper);
+}
 
 namespace {
 

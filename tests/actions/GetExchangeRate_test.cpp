@@ -30,6 +30,7 @@ TEST(GetExchangeRate, QueriesTheCurrencyAndWritesItsRate) {
   } cases[] = {
       {"12.5 reads as 12, / inverts", 12.5, "12", "/", 8, 0.125},
       {"13.5 reads as 14, * keeps", 13.5, "14", "*", 8, 8.0},
+      {"a negative id is queried as it stands", "-2.5", "-2", "/", 4, 0.25},
       {"leading number, operator compared exactly", "7 apples", "7", "/ ", 8, 8.0},
       {"NULL operator", 3, "3", Variant::Null(), 8, std::nullopt},
       {"zero rate", 3, "3", "/", 0, std::nullopt},

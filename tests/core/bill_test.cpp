@@ -45,6 +45,32 @@ TEST(Bill, FindsHeaderCellsInAnyRowAndEntryCellsInTheirRow) {
   EXPECT_EQ(GetFieldInfo(bill.tableInfo, "FUnknown"), nullptr);
 }
 
+// Only an FEntryType equal to 1 makes a page of rows; any other value reads
+// the page as a header record.
+TEST(Bill, OnlyEntryTypeOneMakesAnEntryPage) {
+  const PurchaseOrder bill;
+  const struct {
+    int32_t page;
+    Variant entryType;
+    const char* key;
+    DictionaryRef expected;
+  } cases[] = {
+      {2, int32_t{2}, "FItemID", nullptr},  // rows read as a header record: no cell
+      {2, "1", "FItemID", bill.item1},
+      {2, 1.0, "FItemID", bill.item1},
+      {1, int32_t{2}, "FSupplyID", bill.supplier},
+      {1, int32_t{1}, "FSupplyID", nullptr},  // a header record read as rows
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + " on a page of FEntryType " + vb::CStr(c.entryType));
+    const auto page = ObjectAs<Dictionary>(bill.classTypeEntry->Item(c.page));
+    const Variant kept = page->Value("FEntryType");
+    page->SetValue("FEntryType", c.entryType);
+    EXPECT_EQ(GetFieldCell(c.key, bill.tableInfo, bill.classTypeEntry, bill.data, 1), c.expected);
+    page->SetValue("FEntryType", kept);
+  }
+}
+
 TEST(Bill, QualifiesSqlNamesByPageAndTrimsTheCallersPrefix) {
   const PurchaseOrder bill;
   const struct {

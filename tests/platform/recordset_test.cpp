@@ -79,9 +79,11 @@ TEST(Recordsets, MalformedFilterOrUnreadableCellIsRefused) {
   EXPECT_VB_ERROR(huge.SetFilter("FItemID=5"), 6);
 }
 
-TEST(Recordsets, ClosedRecordsetRefusesEveryAccess) {
+TEST(Recordsets, ClosedRecordsetRefusesEveryAccessButKeepsTheValuesReadBefore) {
   Recordset items = Items();
+  const Variant& name = items.Value("FName");
   items.Close();
+  EXPECT_EQ(name, Variant("Bolt"));
   EXPECT_VB_ERROR(items.RecordCount(), 3704);
   EXPECT_VB_ERROR(items.Value("FName"), 3704);
   EXPECT_VB_ERROR(items.SetFilter("FItemID=5"), 3704);

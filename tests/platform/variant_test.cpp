@@ -1,6 +1,8 @@
 #include "platform/variant.h"
 
 #include <limits>
+#include <type_traits>
+#include <vector>
 
 #include "support/vb_testing.h"
 
@@ -32,6 +34,34 @@ TEST(Arrays, IndexOutsideTheBoundsIsSubscriptError) {
   // The offset from the lower bound must not wrap around to a valid one.
   EXPECT_VB_ERROR(VbArray(kMin, kMin).at(std::numeric_limits<int32_t>::max()), 9);
 }
+
+TEST(Arrays, AnUpperBoundBeyondALongIsOverflow) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  static const struct {
+    int32_t lower;
+    size_t size;
+    int32_t ubound;  // 0: overflow
+  } kCases[] = {{kMax, 1, kMax}, {kMax - 1, 2, kMax}, {kMin, 1, kMin}, {kMax, 2, 0}, {kMin, 0, 0}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << c.lower << " with " << c.size << " element(s)");
+    std::vector<Variant> elements(c.size);
+    if (c.ubound == 0) {
+      EXPECT_VB_ERROR(VbArray(c.lower, std::move(elements)), 6);
+    } else {
+      EXPECT_EQ(UBound(VbArray(c.lower, std::move(elements))), c.ubound);
+    }
+  }
+  VbArray grown(kMax, std::vector<Variant>(1));
+  grown.items.emplace_back();
+  EXPECT_VB_ERROR(UBound(grown), 6);
+}
+
+// Any pointer converts to bool; a Variant must not turn one into True.
+static_assert(std::is_constructible_v<Variant, bool>);
+static_assert(!std::is_constructible_v<Variant, Object*>);
+static_assert(!std::is_constructible_v<Variant, const int*>);
+static_assert(!std::is_convertible_v<void (*)(), Variant>);
 
 TEST(Arrays, BoundsOfAValueThatIsNoArrayAreSubscriptError) {
   for (const Variant& v : {Variant(), Variant::Null(), Variant(int32_t{3}), Variant::Nothing()}) {

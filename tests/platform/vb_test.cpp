@@ -232,7 +232,9 @@ TEST(Text, InStrFindsTextIgnoringCaseAndCountsBytes) {
       {5, "Hello", "l", 0},
       {1, "", "", 0},
       {2, "abc", "", 2},
+      {3, "abc", "C", 3},  // the last byte
       {4, "abc", "a", 0},
+      {4, "abc", "", 0},  // a start past the text gives 0 before an empty needle gives start
       {1,
        "\xE4\xB8\xAD"
        "abc",

@@ -7,6 +7,7 @@
 
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
+#include "host/data/transaction.h"
 
 namespace lumo::data {
 namespace {
@@ -61,14 +62,9 @@ RecordsetRef RunBatch(SqlSession& session, const std::vector<SqliteStep>& steps)
   if (IsSingleQuery(steps)) {
     runner(std::get<SqlStatement>(steps.front()));
   } else {
-    session.Begin();
-    try {
-      for (const SqliteStep& step : steps) std::visit(runner, step);
-      session.Commit();
-    } catch (...) {
-      session.Rollback();
-      throw;
-    }
+    Transaction transaction(session);
+    for (const SqliteStep& step : steps) std::visit(runner, step);
+    transaction.Commit();
   }
   if (!runner.last) return nullptr;
   return std::make_shared<Recordset>(std::move(runner.last->columns), std::move(runner.last->rows));

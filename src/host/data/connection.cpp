@@ -4,6 +4,7 @@
 #include "host/data/odbc_session.h"
 #include "host/data/sql_tokens.h"
 #include "host/data/sqlite_session.h"
+#include "host/data/transaction.h"
 #include "host/data/tsql_dialect.h"
 
 namespace lumo::data {
@@ -12,34 +13,31 @@ namespace {
 class SqliteConnection final : public Connection {
  public:
   explicit SqliteConnection(const std::string& path)
-      : session_(path, SqliteSession::Mode::OpenExisting) {}
+      : session_(path, SqliteSession::Mode::OpenExisting), columns_(ReadColumnTypes(session_)) {}
 
   RecordsetRef Execute(const std::string& tsql) override {
-    return RunBatch(session_, TranslateForSqlite(tsql));
+    return RunBatch(session_, TranslateForSqlite(tsql, columns_));
   }
 
  private:
   SqliteSession session_;
+  ColumnTypes columns_;  // read once: the component changes no table's columns
 };
 
 class OdbcConnection final : public Connection {
  public:
   explicit OdbcConnection(const std::string& connectionString)
-      : session_(connectionString), isSqlite_(EqualsIgnoringCase(session_.DbmsName(), "SQLite")) {}
+      : session_(connectionString), isSqlite_(EqualsIgnoringCase(session_.DbmsName(), "SQLite")) {
+    if (isSqlite_) columns_ = ReadColumnTypes(session_);
+  }
 
   RecordsetRef Execute(const std::string& tsql) override {
     // The SQLite driver takes one statement per call, in SQLite's dialect.
-    if (isSqlite_) return RunBatch(session_, TranslateForSqlite(tsql));
+    if (isSqlite_) return RunBatch(session_, TranslateForSqlite(tsql, columns_));
     // SQL Server runs the batch itself; the transaction makes it all or nothing.
-    session_.Begin();
-    std::optional<QueryResult> result;
-    try {
-      result = session_.Run(tsql, {});
-      session_.Commit();
-    } catch (...) {
-      session_.Rollback();
-      throw;
-    }
+    Transaction transaction(session_);
+    std::optional<QueryResult> result = session_.Run(tsql, {});
+    transaction.Commit();
     if (!result) return nullptr;
     return std::make_shared<Recordset>(std::move(result->columns), std::move(result->rows));
   }
@@ -49,6 +47,7 @@ class OdbcConnection final : public Connection {
  private:
   OdbcSession session_;
   bool isSqlite_;
+  ColumnTypes columns_;  // SQLite only
 };
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <fmt/format.h>
 
-#include <limits>
-
 #include "platform/error.h"
 
 namespace lumo::data {
@@ -12,11 +10,15 @@ void RaiseInvalidRequest(std::string description) {
   Raise(vberr::kInvalidCall, std::string(kErrorSource), std::move(description));
 }
 
-void RaiseDatabaseError(int64_t number, std::string_view message, std::string_view statement) {
-  const bool fits = number != 0 && number >= std::numeric_limits<int32_t>::min() &&
-                    number <= std::numeric_limits<int32_t>::max();
-  Raise(fits ? static_cast<int32_t>(number) : vberr::kAutomationError, std::string(kErrorSource),
-        fmt::format("{} (statement: {})", message, statement));
+void RaiseUnsupportedSql(std::string_view construct, std::string_view statement) {
+  RaiseInvalidRequest(fmt::format("SQL construct not supported by the SQLite backend: {} (in: {})",
+                                  construct, statement));
+}
+
+void RaiseDatabaseError(std::string_view engineCode, std::string_view message,
+                        std::string_view statement) {
+  Raise(vberr::kProviderError, std::string(kErrorSource),
+        fmt::format("{}: {} (statement: {})", engineCode, message, statement));
 }
 
 }  // namespace lumo::data

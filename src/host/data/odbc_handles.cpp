@@ -12,7 +12,8 @@ OdbcHandle::OdbcHandle(SQLSMALLINT type, SQLHANDLE parent) : type_(type) {
   const SQLRETURN rc = SQLAllocHandle(type, parent, &handle_);
   if (!SQL_SUCCEEDED(rc)) {
     handle_ = SQL_NULL_HANDLE;
-    RaiseDatabaseError(rc, fmt::format("Cannot allocate an ODBC handle of type {}", type),
+    RaiseDatabaseError(fmt::format("ODBC error (return code {})", rc),
+                       fmt::format("Cannot allocate an ODBC handle of type {}", type),
                        "SQLAllocHandle");
   }
 }
@@ -37,8 +38,8 @@ OdbcDiagnostic Diagnose(const OdbcHandle& handle) {
 void CheckOdbc(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
   if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
   const OdbcDiagnostic diagnostic = Diagnose(handle);
-  RaiseDatabaseError(diagnostic.native,
-                     fmt::format("[{}] {}", diagnostic.state, diagnostic.message), statement);
+  RaiseDatabaseError(fmt::format("ODBC error {} (native {})", diagnostic.state, diagnostic.native),
+                     diagnostic.message, statement);
 }
 
 }  // namespace lumo::data

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/data/odbc_bound_values.h"
+
 namespace lumo::data {
 namespace {
 
@@ -21,42 +23,23 @@ bool IsRealType(SQLSMALLINT type) {
          type == SQL_NUMERIC;
 }
 
-// The values bound to a statement's "?" markers; they must stay in place
-// until the statement has run.
-class BoundValues {
+// A statement of a session, whose every call is checked through the
+// session: a broken connection then marks the session unusable whichever
+// call (execute, fetch, read) met it.
+class CheckedStatement {
  public:
-  BoundValues(const OdbcHandle& statement, std::span<const SqlValue> values)
-      : values_(values.begin(), values.end()), lengths_(values.size()) {
-    for (size_t i = 0; i < values_.size(); ++i) {
-      const auto number = static_cast<SQLUSMALLINT>(i + 1);
-      SQLRETURN rc = SQL_SUCCESS;
-      SqlValue& value = values_[i];
-      SQLLEN& length = lengths_[i];
-      if (auto* whole = std::get_if<int64_t>(&value)) {
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT,
-                              0, 0, whole, 0, nullptr);
-      } else if (auto* real = std::get_if<double>(&value)) {
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0,
-                              0, real, 0, nullptr);
-      } else if (auto* text = std::get_if<std::string>(&value)) {
-        length = static_cast<SQLLEN>(text->size());
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
-                              text->empty() ? 1 : text->size(), 0, text->data(), length, &length);
-      } else {
-        length = SQL_NULL_DATA;
-        rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1,
-                              0, nullptr, 0, &length);
-      }
-      CheckOdbc(rc, statement, "SQLBindParameter");
-    }
-  }
+  CheckedStatement(OdbcSession& session, const OdbcHandle& connection)
+      : session_(session), handle_(SQL_HANDLE_STMT, connection.get()) {}
+  SQLHSTMT get() const { return handle_.get(); }
+  const OdbcHandle& handle() const { return handle_; }
+  void Check(SQLRETURN rc, std::string_view what) const { session_.Check(rc, handle_, what); }
 
  private:
-  std::vector<SqlValue> values_;
-  std::vector<SQLLEN> lengths_;
+  OdbcSession& session_;
+  OdbcHandle handle_;
 };
 
-std::string ReadText(const OdbcHandle& statement, SQLUSMALLINT column, bool& isNull) {
+std::string ReadText(const CheckedStatement& statement, SQLUSMALLINT column, bool& isNull) {
   std::string text;
   std::array<char, 512> chunk{};
   while (true) {
@@ -64,7 +47,7 @@ std::string ReadText(const OdbcHandle& statement, SQLUSMALLINT column, bool& isN
     const SQLRETURN rc = SQLGetData(statement.get(), column, SQL_C_CHAR, chunk.data(),
                                     static_cast<SQLLEN>(chunk.size()), &length);
     if (rc == SQL_NO_DATA) break;
-    CheckOdbc(rc, statement, "SQLGetData");
+    statement.Check(rc, "SQLGetData");
     if (length == SQL_NULL_DATA) {
       isNull = true;
       break;
@@ -76,18 +59,18 @@ std::string ReadText(const OdbcHandle& statement, SQLUSMALLINT column, bool& isN
   return text;
 }
 
-Variant ReadValue(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT type) {
+Variant ReadValue(const CheckedStatement& statement, SQLUSMALLINT column, SQLSMALLINT type) {
   SQLLEN indicator = 0;
   if (IsWholeNumberType(type)) {
     int64_t value = 0;
-    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_SBIGINT, &value, 0, &indicator), statement,
-              "SQLGetData");
+    statement.Check(SQLGetData(statement.get(), column, SQL_C_SBIGINT, &value, 0, &indicator),
+                    "SQLGetData");
     return indicator == SQL_NULL_DATA ? Variant::Null() : WholeNumberValue(value);
   }
   if (IsRealType(type)) {
     double value = 0;
-    CheckOdbc(SQLGetData(statement.get(), column, SQL_C_DOUBLE, &value, 0, &indicator), statement,
-              "SQLGetData");
+    statement.Check(SQLGetData(statement.get(), column, SQL_C_DOUBLE, &value, 0, &indicator),
+                    "SQLGetData");
     return indicator == SQL_NULL_DATA ? Variant::Null() : Variant(value);
   }
   bool isNull = false;
@@ -95,22 +78,23 @@ Variant ReadValue(const OdbcHandle& statement, SQLUSMALLINT column, SQLSMALLINT 
   return isNull ? Variant::Null() : Variant(std::move(text));
 }
 
-QueryResult ReadRows(const OdbcHandle& statement, SQLSMALLINT columns, std::string_view sql) {
+QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, std::string_view sql) {
   QueryResult result;
   std::vector<SQLSMALLINT> types;
   for (SQLUSMALLINT c = 1; c <= columns; ++c) {
     std::array<SQLCHAR, 256> name{};
     SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
-    CheckOdbc(SQLDescribeCol(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                             &nameLength, &type, &size, &digits, &nullable),
-              statement, sql);
+    statement.Check(
+        SQLDescribeCol(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
+                       &nameLength, &type, &size, &digits, &nullable),
+        sql);
     result.columns.emplace_back(reinterpret_cast<const char*>(name.data()));
     types.push_back(type);
   }
   SQLRETURN rc;
   while ((rc = SQLFetch(statement.get())) != SQL_NO_DATA) {
-    CheckOdbc(rc, statement, sql);
+    statement.Check(rc, sql);
     Recordset::Row row;
     for (SQLUSMALLINT c = 1; c <= columns; ++c)
       row.push_back(ReadValue(statement, c, types[c - 1]));
@@ -178,20 +162,20 @@ void OdbcSession::Rollback() noexcept {
 
 std::optional<QueryResult> OdbcSession::Run(const std::string& sql,
                                             std::span<const SqlValue> arguments) {
-  OdbcHandle statement(SQL_HANDLE_STMT, connection_.get());
-  BoundValues bound(statement, arguments);
+  const CheckedStatement statement(*this, connection_);
+  const BoundValues bound(statement.handle(), arguments);
   std::vector<SQLCHAR> text(sql.begin(), sql.end());
   text.push_back('\0');
-  Check(SQLExecDirect(statement.get(), text.data(), SQL_NTS), statement, sql);
+  statement.Check(SQLExecDirect(statement.get(), text.data(), SQL_NTS), sql);
 
   std::optional<QueryResult> last;
   SQLRETURN more;
   do {
     SQLSMALLINT columns = 0;
-    Check(SQLNumResultCols(statement.get(), &columns), statement, sql);
+    statement.Check(SQLNumResultCols(statement.get(), &columns), sql);
     if (columns > 0) last = ReadRows(statement, columns, sql);
     more = SQLMoreResults(statement.get());
-    Check(more, statement, sql);
+    statement.Check(more, sql);
   } while (more != SQL_NO_DATA);
   return last;
 }

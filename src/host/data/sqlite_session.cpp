@@ -12,6 +12,10 @@ namespace {
 constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxCachedQueries = 64;
 
+std::string EngineCode(int resultCode) {
+  return fmt::format("SQLite error {}", resultCode);
+}
+
 bool IsBlank(const char* text) {
   while (*text != '\0' && std::isspace(static_cast<unsigned char>(*text))) ++text;
   return *text == '\0';
@@ -68,7 +72,7 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (rc != SQLITE_OK) {
-    RaiseDatabaseError(rc,
+    RaiseDatabaseError(EngineCode(rc),
                        fmt::format("Cannot open the database file {}: {}", path,
                                    db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)),
                        "open");
@@ -78,7 +82,7 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
 }
 
 void SqliteSession::RaiseLastError(std::string_view statement) const {
-  RaiseDatabaseError(sqlite3_errcode(db_.get()), sqlite3_errmsg(db_.get()), statement);
+  RaiseDatabaseError(EngineCode(sqlite3_errcode(db_.get())), sqlite3_errmsg(db_.get()), statement);
 }
 
 SqliteSession::StatementPtr SqliteSession::Prepare(const std::string& sql) const {
@@ -154,7 +158,7 @@ void SqliteSession::RunScript(const std::string& script) {
   if (sqlite3_exec(db_.get(), script.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
     const std::string text = message != nullptr ? message : sqlite3_errmsg(db_.get());
     sqlite3_free(message);
-    RaiseDatabaseError(sqlite3_errcode(db_.get()), text, "script");
+    RaiseDatabaseError(EngineCode(sqlite3_errcode(db_.get())), text, "script");
   }
 }
 

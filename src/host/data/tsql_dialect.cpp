@@ -10,6 +10,7 @@
 
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
+#include "host/data/text_concatenation.h"
 #include "platform/error.h"
 
 namespace lumo::data {
@@ -18,8 +19,7 @@ namespace {
 using Kind = SqlToken::Kind;
 
 [[noreturn]] void Refuse(std::string_view construct, std::string_view statement) {
-  RaiseInvalidRequest(fmt::format("SQL construct not supported by the SQLite backend: {} (in: {})",
-                                  construct, statement));
+  RaiseUnsupportedSql(construct, statement);
 }
 
 bool IsAnyWord(const SqlToken& token, std::initializer_list<std::string_view> words) {
@@ -122,16 +122,6 @@ void RefuseTsqlOnly(const SqlTokens& tokens, std::string_view statement) {
         if (token.IsWord("WITH") && nextIsOpen) Refuse("table hint WITH (...)", statement);
         if (token.IsWord("N") && i + 1 < tokens.size() && tokens[i + 1].kind == Kind::Text) {
           Refuse("N'...' text literal", statement);
-        }
-        break;
-      case Kind::Symbol:
-        // "+" beside a text literal is a concatenation, which SQLite writes ||.
-        if (token.IsSymbol('+')) {
-          const size_t previous = PreviousSignificant(tokens, i);
-          const bool besideText =
-              (previous < tokens.size() && tokens[previous].kind == Kind::Text) ||
-              (next < tokens.size() && tokens[next].kind == Kind::Text);
-          if (besideText) Refuse("string concatenation with +", statement);
         }
         break;
       default:
@@ -410,7 +400,7 @@ void Append(std::vector<SqliteStep>& steps, SqliteStep step) {
 
 // ---- one statement ----------------------------------------------------------
 
-std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
+std::optional<SqliteStep> TranslateStatement(SqlTokens tokens, const ColumnTypes& columns) {
   const std::string statement = JoinTokens(tokens);
   const SqlToken& first = tokens.front();
   if (first.IsWord("SET")) {
@@ -424,6 +414,7 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
   }
   RefuseTsqlOnly(tokens, statement);
   if (IsAnyWord(first, {"EXEC", "EXECUTE"})) return ParseExec(tokens, statement);
+  RewriteTextConcatenation(tokens, columns, statement);
   if (first.IsWord("CREATE")) MakeTempTableCreation(tokens);
   RewriteFunctionsAndTempNames(tokens);
   if (first.IsWord("INSERT")) {
@@ -437,9 +428,11 @@ std::optional<SqliteStep> TranslateStatement(SqlTokens tokens) {
 }
 
 // Translates whole statements of `tsql` one by one, adding them to steps.
-void TranslateStatements(std::string_view tsql, std::vector<SqliteStep>& steps) {
+void TranslateStatements(std::string_view tsql, const ColumnTypes& columns,
+                         std::vector<SqliteStep>& steps) {
   for (SqlTokens& statement : SplitStatements(Tokenize(tsql))) {
-    if (auto step = TranslateStatement(std::move(statement))) Append(steps, std::move(*step));
+    if (auto step = TranslateStatement(std::move(statement), columns))
+      Append(steps, std::move(*step));
   }
 }
 
@@ -569,7 +562,7 @@ size_t TakeRowLines(std::string_view tsql, size_t at, std::string_view prefix, I
 
 }  // namespace
 
-std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
+std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql, const ColumnTypes& columns) {
   std::vector<SqliteStep> steps;
   size_t done = 0;  // the text before it is translated
   for (size_t at = 0; at < tsql.size();) {
@@ -580,7 +573,7 @@ std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
     std::vector<SqlValue> first;
     if (!AppendRowValues(text, prefix, first) || !BeginsStatement(tsql, line.next)) continue;
     if (!EndsAtTopLevel(tsql.substr(done, line.begin - done))) break;  // no runs from here on
-    TranslateStatements(tsql.substr(done, line.next - done), steps);
+    TranslateStatements(tsql.substr(done, line.next - done), columns, steps);
     done = line.next;
     auto* rows = steps.empty() ? nullptr : std::get_if<InsertRows>(&steps.back());
     if (rows != nullptr && rows->width == first.size() &&
@@ -588,7 +581,7 @@ std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql) {
       done = at = TakeRowLines(tsql, done, prefix, *rows);
     }
   }
-  TranslateStatements(tsql.substr(done), steps);
+  TranslateStatements(tsql.substr(done), columns, steps);
   return steps;
 }
 

@@ -8,6 +8,31 @@
 namespace lumo::data {
 namespace {
 
+// The declared types of the columns the cases use; FMixed is a text in one
+// table and a number in another.
+const ColumnTypes& Columns() {
+  static const ColumnTypes columns = [] {
+    ColumnTypes declared;
+    for (const auto& [name, type] : {std::pair{"FName", "TEXT"},
+                                     {"FNumber", "VARCHAR(80)"},
+                                     {"FNote", "text"},
+                                     {"FPrice", "REAL"},
+                                     {"FLong", "INTEGER"},
+                                     {"FTaxRate", "DECIMAL(5,2)"},
+                                     {"FDate", "DATE"},
+                                     {"FMixed", "TEXT"},
+                                     {"FMixed", "INT"}}) {
+      declared.Add(name, type);
+    }
+    return declared;
+  }();
+  return columns;
+}
+
+std::vector<SqliteStep> Translate(std::string_view tsql) {
+  return TranslateForSqlite(tsql, Columns());
+}
+
 std::vector<std::string> Texts(const std::vector<SqliteStep>& steps) {
   std::vector<std::string> texts;
   for (const SqliteStep& step : steps) {
@@ -23,7 +48,7 @@ std::vector<std::string> Texts(const std::vector<SqliteStep>& steps) {
 }
 
 TEST(TsqlDialect, ItemPriceUpdateBecomesUpdateOfTheTargetWithTheOtherJoinsInFrom) {
-  const std::vector<std::string> texts = Texts(TranslateForSqlite(emitted::kItemPriceUpdate));
+  const std::vector<std::string> texts = Texts(Translate(emitted::kItemPriceUpdate));
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0],
             "UPDATE t_ICItemCore AS t0 SET FOrderPrice = Round( Page2.FPrice * (( 100 + "
@@ -42,7 +67,7 @@ TEST(TsqlDialect, ItemPriceUpdateBecomesUpdateOfTheTargetWithTheOtherJoinsInFrom
 }
 
 TEST(TsqlDialect, MappingBatchSplitsByLinesAndUsesATempTable) {
-  const std::vector<std::string> texts = Texts(TranslateForSqlite(emitted::kMappingBatch));
+  const std::vector<std::string> texts = Texts(Translate(emitted::kMappingBatch));
   const std::vector<std::string> expected = {
       "Create TEMP Table temp.\"#TmpItem\"(FIndex int not null default(0) , FItemID int not null "
       "default(0))",
@@ -111,7 +136,7 @@ TEST(TsqlDialect, InsertsOfLiteralsShareOneStatement) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const std::vector<SqliteStep> steps = TranslateForSqlite(c.tsql);
+    const std::vector<SqliteStep> steps = Translate(c.tsql);
     EXPECT_EQ(Texts(steps), c.steps);
     const auto* first = std::get_if<InsertRows>(&steps.at(0));
     EXPECT_EQ(first ? first->values : V{}, c.firstValues);
@@ -141,12 +166,12 @@ TEST(TsqlDialect, RewritesEachFormOnItsOwn) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.tsql);
-    EXPECT_EQ(Texts(TranslateForSqlite(c.tsql)), c.sqlite);
+    EXPECT_EQ(Texts(Translate(c.tsql)), c.sqlite);
   }
 }
 
 TEST(TsqlDialect, ExecBatchWithCrLfGivesOneCallPerLine) {
-  const std::vector<SqliteStep> steps = TranslateForSqlite(
+  const std::vector<SqliteStep> steps = Translate(
       "EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\nEXEC p_UpdateSupplyInfoByPOOrd 1001,3,16\r\n");
   ASSERT_EQ(steps.size(), 2u);
   const auto& second = std::get<ProcedureCall>(steps[1]);
@@ -155,7 +180,7 @@ TEST(TsqlDialect, ExecBatchWithCrLfGivesOneCallPerLine) {
 }
 
 TEST(TsqlDialect, ExecArgumentsAreReadAsValues) {
-  const auto steps = TranslateForSqlite("exec p_X -2, 1.5 ,'it''s; --', NULL, 3000000000");
+  const auto steps = Translate("exec p_X -2, 1.5 ,'it''s; --', NULL, 3000000000");
   EXPECT_EQ(std::get<ProcedureCall>(steps.at(0)).arguments,
             (std::vector<SqlValue>{int64_t{-2}, 1.5, std::string("it's; --"), std::monostate{},
                                    int64_t{3000000000}}));
@@ -179,16 +204,13 @@ TEST(TsqlDialect, PlainStatementsPassUnchangedButForSurroundingBlanks) {
   };
   for (const char* sql : kCases) {
     SCOPED_TRACE(sql);
-    EXPECT_EQ(Texts(TranslateForSqlite(" " + std::string(sql) + " \r\n")),
-              std::vector<std::string>{sql});
+    EXPECT_EQ(Texts(Translate(" " + std::string(sql) + " \r\n")), std::vector<std::string>{sql});
   }
 }
 
 TEST(TsqlDialect, ALineStartingWithSelectInsideParenthesesContinuesTheStatement) {
-  EXPECT_EQ(
-      Texts(TranslateForSqlite("Select a From t Where b IN (\r\nSelect c From u)\r\nSelect 2"))
-          .size(),
-      2u);
+  EXPECT_EQ(Texts(Translate("Select a From t Where b IN (\r\nSelect c From u)\r\nSelect 2")).size(),
+            2u);
 }
 
 TEST(TsqlDialect, RefusesWhatOnlySqlServerKnows) {
@@ -202,7 +224,7 @@ TEST(TsqlDialect, RefusesWhatOnlySqlServerKnows) {
       {"SELECT @@ROWCOUNT", "@@ROWCOUNT"},
       {"DECLARE @n int", "DECLARE"},
       {"SELECT GETDATE()", "GETDATE"},
-      {"SELECT 'a' + FName FROM t_Kinds", "concatenation"},
+      {"SELECT 'a' + FLong FROM t_Kinds", "+ of operands"},
       {"SELECT FName FROM t_Kinds WITH (NOLOCK)", "NOLOCK"},
       {"SELECT N'text'", "N'...'"},
       {"Set Rowcount 5", "SET option"},
@@ -225,11 +247,57 @@ TEST(TsqlDialect, RefusesWhatOnlySqlServerKnows) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.sql);
     try {
-      TranslateForSqlite(c.sql);
+      Translate(c.sql);
       ADD_FAILURE() << "not refused";
     } catch (const VbError& error) {
       EXPECT_EQ(error.number(), vberr::kInvalidCall);
       EXPECT_NE(error.description().find(c.named), std::string::npos) << error.description();
+    }
+  }
+}
+
+// SQLite would add where T-SQL joins texts: a "+" between texts becomes
+// "||", one between numbers stays, and every other is refused.
+TEST(TsqlDialect, PlusJoinsTextsAddsNumbersAndRefusesTheRest) {
+  struct Case {
+    const char* tsql;
+    const char* sqlite;  // nullptr: refused, naming `expression`
+    const char* expression = "";
+  };
+  static const Case kCases[] = {
+      {"SELECT FName + FNumber FROM t", "SELECT FName || FNumber FROM t"},
+      {"SELECT 'a' + t.FName + 'b' AS X FROM t", "SELECT 'a' || t.FName || 'b' AS X FROM t"},
+      {"SELECT IsNull(FName,'') + \"FNote\" FROM t", "SELECT ifnull(FName,'') || \"FNote\" FROM t"},
+      {"SELECT (FName + FNumber) + Upper(FNote) FROM t",
+       "SELECT (FName || FNumber) || Upper(FNote) FROM t"},
+      {"SELECT 1 FROM t WHERE FName + FNumber = 'ab' AND FLong + 1 > 2",
+       "SELECT 1 FROM t WHERE FName || FNumber = 'ab' AND FLong + 1 > 2"},
+      {"SELECT Case When FLong = 1 Then FName + 'x' Else '' End FROM t",
+       "SELECT Case When FLong = 1 Then FName || 'x' Else '' End FROM t"},
+      {"SELECT FPrice + 1, FLong + FTaxRate * -2, Max(FLong) + Count(*) FROM t",
+       "SELECT FPrice + 1, FLong + FTaxRate * -2, Max(FLong) + Count(*) FROM t"},
+      {"SELECT FName + FPrice FROM t", nullptr, "FName + FPrice"},
+      {"SELECT FName + FNumber + 1 FROM t", nullptr, "FName + FNumber + 1"},
+      {"SELECT FLong * FName + FNumber FROM t", nullptr, "FLong * FName + FNumber"},
+      {"SELECT FName * 2 + FNumber FROM t", nullptr, "FName * 2 + FNumber"},
+      {"SELECT FLong - FName + FNumber FROM t", nullptr, "FLong - FName + FNumber"},
+      {"SELECT FName + FMixed FROM t", nullptr, "FName + FMixed"},
+      {"SELECT FName + FUnknown FROM t", nullptr, "FName + FUnknown"},
+      {"SELECT FDate + 1 FROM t", nullptr, "FDate + 1"},
+      {"SELECT Case When FLong = 1 Then 'a' End + 'x' FROM t", nullptr,
+       "Case When FLong = 1 Then 'a' End + 'x'"},
+      {"SELECT Cast(FLong As varchar) + FName FROM t", nullptr, "Cast(FLong As varchar) + FName"},
+      {"SELECT Round(FName + FPrice, 2) FROM t", nullptr, "FName + FPrice"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.tsql);
+    if (c.sqlite != nullptr) {
+      EXPECT_EQ(Texts(Translate(c.tsql)), std::vector<std::string>{c.sqlite});
+    } else {
+      EXPECT_VB_ERROR_INFO(Translate(c.tsql), vberr::kInvalidCall, "LumoMClass.ClassInfo",
+                           "SQL construct not supported by the SQLite backend: + of operands not "
+                           "known to be both numbers or both texts: " +
+                               std::string(c.expression) + " (in: " + c.tsql + ")");
     }
   }
 }

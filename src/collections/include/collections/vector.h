@@ -15,8 +15,8 @@ class Vector : public Object {
  public:
   int32_t LowerBound() const { return 1; }
   int32_t UpperBound() const { return static_cast<int32_t>(items_.size()); }
-  // Error 9 outside LowerBound .. UpperBound.
-  const Variant& Item(int32_t index) const;
+  // Error 9 outside LowerBound .. UpperBound. A copy: Add may move the items.
+  Variant Item(int32_t index) const;
   void SetItem(int32_t index, Variant value);
   // Appends at the end; returns the new item's index.
   int32_t Add(Variant value);

@@ -23,11 +23,11 @@
 namespace lumo {
 
 // The field's description, or nullptr when the key is empty, not mapped or
-// inconsistent. Never raises.
+// inconsistent. Never raises a VB error.
 DictionaryRef GetFieldInfo(const DictionaryRef& dctTableInfo, const std::string& fieldKey);
 
 // The field's value cell in the given row (ignored for header pages), or
-// nullptr when the page, row or key is missing. Never raises.
+// nullptr when the page, row or key is missing. Never raises a VB error.
 DictionaryRef GetFieldCellByInfo(const DictionaryRef& fieldInfo, const DictionaryRef& dctTableInfo,
                                  const VectorRef& vctClassTypeEntry, const DictionaryRef& dctData,
                                  int32_t row);

@@ -12,10 +12,10 @@ namespace lumo {
 
 // The text to show for source, with its leading and trailing blanks kept
 // around the loaded text; source unchanged when loading fails. Never raises
-// and leaves the caller's Err as it was.
+// a VB error and leaves the caller's Err as it was.
 std::string GetLangText(const std::string& source);
 
-// Gives form the session language's font; failures are ignored. Leaves the
+// Gives form the session language's font; VB errors are ignored. Leaves the
 // caller's Err as it was.
 void SetFormFont(const ObjectRef& form);
 

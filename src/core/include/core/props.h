@@ -19,7 +19,7 @@ Variant GetShareProps(const std::string& name);
 std::string GetPropsString();
 
 // The value of key in the session property string, upper-cased; "" when the
-// key is absent or the string cannot be read. Never raises.
+// key is absent or the string cannot be read. Never raises a VB error.
 std::string GetPropValue(const std::string& key);
 
 // The value of key in props, upper-cased, or "". A key matches only where a

@@ -2,7 +2,9 @@
 //
 // The log object is created at most once per thread; when it is missing, or
 // once it reports itself disabled, every scope costs one check. Opening and
-// closing a scope never raises and never disturbs the caller's Err.
+// closing a scope never raises a VB error and never disturbs the caller's
+// Err (ErrStateGuard keeps it across the log's calls). A fault of the
+// program itself (any other exception) is not swallowed.
 #pragma once
 
 #include <cstdint>
@@ -22,10 +24,5 @@ void InitTraceLog();
 // answers anything else is dropped for the rest of the thread. Errors of the
 // log go to the caller.
 bool IsTraceEnabled();
-
-// Save the thread's current Err (number 0: nothing saved) and make it current
-// again (a saved number 0 leaves the current Err as it is).
-void SaveErrState();
-void RestoreErrState();
 
 }  // namespace lumo

@@ -6,6 +6,10 @@
 // 9 subscript, 11 division by zero, 13 type mismatch, 91 object not set,
 // 94 invalid use of Null, 429 cannot create object, 438 no such member,
 // 3021 no current record, 3265 no such field.
+//
+// Only a VbError is an answer that code may trap and turn into a default;
+// any other exception (std::bad_variant_access...) is a fault of the
+// program and goes on to the action's error path.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +35,9 @@ inline constexpr int32_t kAutomationError = 440;
 inline constexpr int32_t kNoCurrentRecord = 3021;
 inline constexpr int32_t kItemNotFound = 3265;
 inline constexpr int32_t kObjectClosed = 3704;
+// 0x80004005: every error of a database provider under ADO, whatever the
+// engine's own code (which its description carries).
+inline constexpr int32_t kProviderError = -2147467259;
 }  // namespace vberr
 
 struct ErrorInfo {
@@ -76,15 +83,16 @@ ErrorInfo CurrentException();
 // The thread's current error (VB's Err object); number 0 means none.
 ErrorInfo& Err();
 
-// "On Error Resume Next" for one statement: runs it; an error it raises
+// "On Error Resume Next" for one statement: runs it; a VB error it raises
 // becomes the current Err and is swallowed. Returns whether it succeeded.
+// Any other exception is a fault of the program, not an answer, and passes.
 template <class Statement>
-bool ResumeNext(Statement&& statement) noexcept {
+bool ResumeNext(Statement&& statement) {
   try {
     statement();
     return true;
-  } catch (...) {
-    Err() = CurrentException();
+  } catch (const VbError& error) {
+    Err() = error.info();
     return false;
   }
 }

@@ -34,8 +34,8 @@ class Recordset : public Object {
   void MoveNext();
 
   // Fields(name).Value of the current row: 3265 for an unknown column,
-  // 3021 when there is no current row.
-  const Variant& Value(std::string_view column) const;
+  // 3021 when there is no current row. A copy: Close frees the rows.
+  Variant Value(std::string_view column) const;
 
   // Enumeration of Fields: count and Name by 0-based position.
   int32_t FieldCount() const { return static_cast<int32_t>(columns_.size()); }

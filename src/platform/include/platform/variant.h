@@ -6,6 +6,7 @@
 // are Variants. Conversions between kinds follow VB and live in vb.h.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,10 +32,12 @@ struct VbArray {
 
   VbArray() = default;
   VbArray(int32_t lower, int32_t upper);  // upper < lower: no elements
+  // Error 6 when the last element's index does not fit a Long.
   VbArray(int32_t lower, std::vector<Variant> elements);
 
   int32_t LBound() const { return lbound; }
-  int32_t UBound() const { return lbound + static_cast<int32_t>(items.size()) - 1; }
+  // Error 6 when the upper bound does not fit a Long.
+  int32_t UBound() const;
   // Element access with VB's bound check (error 9).
   Variant& at(int32_t index);
   const Variant& at(int32_t index) const;
@@ -48,7 +51,9 @@ class Variant {
 
   Variant() = default;  // Empty
   Variant(NullValue) : value_(NullValue{}) {}
-  Variant(bool b) : value_(b) {}
+  // Only a bool itself: a pointer, which converts to bool, must not become True.
+  template <class B>
+  requires std::same_as<B, bool> Variant(B b) : value_(b) {}
   Variant(int16_t i) : value_(i) {}
   Variant(int32_t l) : value_(l) {}
   Variant(double d) : value_(d) {}

@@ -13,10 +13,16 @@ inline constexpr std::string_view kErrorSource = "LumoMClass.ClassInfo";
 // form it cannot translate, a bad EXEC): VB's "invalid call" (5).
 [[noreturn]] void RaiseInvalidRequest(std::string description);
 
-// An error reported by the database: its own number (440 when it gives
-// none, so the error never reads as "no error") and message, followed by
-// the statement that failed.
-[[noreturn]] void RaiseDatabaseError(int64_t number, std::string_view message,
+// A T-SQL construct that the SQLite translation does not take: error 5
+// naming the construct and the statement it is in.
+[[noreturn]] void RaiseUnsupportedSql(std::string_view construct, std::string_view statement);
+
+// An error reported by the database: the provider error (0x80004005), as
+// ADO gives every one, so that no engine code reads as a VB error of the
+// same number (SQLite's "busy" 5 is not "invalid call"). The description
+// holds the engine's code ("SQLite error 5", "ODBC error HY000 (native
+// 1)"), its message and the statement that failed.
+[[noreturn]] void RaiseDatabaseError(std::string_view engineCode, std::string_view message,
                                      std::string_view statement);
 
 }  // namespace lumo::data

@@ -32,8 +32,12 @@ class OdbcSession final : public SqlSession {
   std::optional<QueryResult> Run(const std::string& sql,
                                  std::span<const SqlValue> arguments) override;
 
- private:
+  // Raises the handle's diagnostic unless rc succeeded (see CheckOdbc); a
+  // broken connection (SQLSTATE 08...) first marks the session unusable.
+  // Every call on the session's handles goes through here.
   void Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement);
+
+ private:
   void SetAutocommit(bool on);
 
   OdbcHandle environment_;

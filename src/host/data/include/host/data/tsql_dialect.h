@@ -16,9 +16,11 @@
 //   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h);
 //   - Insert Into t (a, b) Values(literal, literal) -> InsertRows, which
 //     also takes the rows of the INSERTs of the same form that follow it.
+//   - a "+" between two texts -> "||" (text_concatenation.h); a "+" whose
+//     operands are not both numbers or both texts is refused.
 // Everything else passes unchanged; constructs that only SQL Server knows
-// (TOP, [names], @variables, DECLARE, GETDATE(), table hints, string "+"...)
-// are refused with error 5 naming the construct, before anything runs.
+// (TOP, [names], @variables, DECLARE, GETDATE(), table hints...) are
+// refused with error 5 naming the construct, before anything runs.
 #pragma once
 
 #include <string>
@@ -26,6 +28,7 @@
 #include <variant>
 #include <vector>
 
+#include "host/data/column_types.h"
 #include "host/data/procedure.h"
 
 namespace lumo::data {
@@ -45,6 +48,8 @@ struct InsertRows {
 
 using SqliteStep = std::variant<SqlStatement, ProcedureCall, InsertRows>;
 
-std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql);
+// columns: the declared types of the database's columns, which type the
+// operands of "+".
+std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql, const ColumnTypes& columns);
 
 }  // namespace lumo::data

@@ -1,0 +1,33 @@
+#include "host/data/odbc_bound_values.h"
+
+#include <sqlext.h>
+
+namespace lumo::data {
+
+BoundValues::BoundValues(const OdbcHandle& statement, std::span<const SqlValue> values)
+    : values_(values.begin(), values.end()), lengths_(values.size()) {
+  for (size_t i = 0; i < values_.size(); ++i) {
+    const auto number = static_cast<SQLUSMALLINT>(i + 1);
+    SQLRETURN rc = SQL_SUCCESS;
+    SqlValue& value = values_[i];
+    SQLLEN& length = lengths_[i];
+    if (auto* whole = std::get_if<int64_t>(&value)) {
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0,
+                            0, whole, 0, nullptr);
+    } else if (auto* real = std::get_if<double>(&value)) {
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0,
+                            0, real, 0, nullptr);
+    } else if (auto* text = std::get_if<std::string>(&value)) {
+      length = static_cast<SQLLEN>(text->size());
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                            text->empty() ? 1 : text->size(), 0, text->data(), length, &length);
+    } else {
+      length = SQL_NULL_DATA;
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0,
+                            nullptr, 0, &length);
+    }
+    CheckOdbc(rc, statement, "SQLBindParameter");
+  }
+}
+
+}  // namespace lumo::data

@@ -1,0 +1,91 @@
+// A connection that breaks in the middle of a fetch. This program puts its
+// own SQLFetch and SQLGetDiagRec before unixODBC's (an executable's
+// definitions come first), so a chosen fetch fails the way a lost link to a
+// server does, with the SQLSTATE the test gives.
+#include <dlfcn.h>
+#include <sql.h>
+
+#include <cstring>
+#include <string>
+#include <type_traits>
+
+#include "host/data/class_info_component.h"
+#include "host/data/odbc_bound_values.h"
+#include "host/data/test_database.h"
+#include "support/vb_testing.h"
+
+namespace {
+
+struct InjectedFault {
+  int fetchesBeforeIt = -1;  // -1: none armed
+  const char* state = "";
+  SQLHSTMT statement = nullptr;  // the statement whose fetch failed
+};
+InjectedFault fault;
+
+template <class Function>
+Function Next(Function, const char* name) {
+  return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" SQLRETURN SQL_API SQLFetch(SQLHSTMT statement) {
+  static const auto real = Next(&SQLFetch, "SQLFetch");
+  if (fault.fetchesBeforeIt >= 0 && fault.fetchesBeforeIt-- == 0) {
+    fault.statement = statement;
+    return SQL_ERROR;
+  }
+  return real(statement);
+}
+
+extern "C" SQLRETURN SQL_API SQLGetDiagRec(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT record,
+                                           SQLCHAR* state, SQLINTEGER* native, SQLCHAR* message,
+                                           SQLSMALLINT bufferLength, SQLSMALLINT* textLength) {
+  static const auto real = Next(&SQLGetDiagRec, "SQLGetDiagRec");
+  if (handle == nullptr || handle != fault.statement || record != 1)
+    return real(type, handle, record, state, native, message, bufferLength, textLength);
+  const std::string text = "Injected failure";
+  std::strcpy(reinterpret_cast<char*>(state), fault.state);
+  *native = 0;
+  std::strncpy(reinterpret_cast<char*>(message), text.c_str(), static_cast<size_t>(bufferLength));
+  *textLength = static_cast<SQLSMALLINT>(text.size());
+  return SQL_SUCCESS;
+}
+
+namespace lumo::data {
+namespace {
+
+// The driver holds pointers into the bound values until the statement ran.
+static_assert(!std::is_copy_constructible_v<BoundValues> &&
+              !std::is_move_constructible_v<BoundValues> &&
+              !std::is_copy_assignable_v<BoundValues> && !std::is_move_assignable_v<BoundValues>);
+
+TEST(OdbcConnection, OneThatBrokeMidFetchIsOpenedAgainAndOtherErrorsKeepIt) {
+  static const struct {
+    const char* state;
+    bool kept;
+  } kCases[] = {{"08S01", false}, {"HY000", true}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.state);
+    testing::TestDatabase db;
+    const auto run = [&](const std::string& sql) {
+      return ClassInfo().GetData(db.odbcProps(), sql);
+    };
+    run("Create Table #Probe(FX int)");  // lives as long as its connection
+    fault = {.fetchesBeforeIt = 1, .state = c.state};
+    EXPECT_VB_ERROR_INFO(
+        run("SELECT FName FROM t_Kinds"), vberr::kProviderError, "LumoMClass.ClassInfo",
+        "ODBC error " + std::string(c.state) +
+            " (native 0): Injected failure (statement: SELECT FName FROM t_Kinds)");
+    fault = {};
+    if (c.kept) {
+      EXPECT_EQ(run("Select count(*) as N from #Probe")->Value("N"), Variant(int32_t{0}));
+    } else {
+      EXPECT_VB_ERROR(run("Select count(*) as N from #Probe"), vberr::kProviderError);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumo::data
