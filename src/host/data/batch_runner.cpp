@@ -8,9 +8,30 @@
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
 #include "host/data/transaction.h"
+#include "platform/error.h"
 
 namespace lumo::data {
 namespace {
+
+// The values as SQL literals, separated by ", ".
+std::string LiteralList(std::span<const SqlValue> values) {
+  struct Literal {
+    std::string operator()(std::monostate) const { return "NULL"; }
+    std::string operator()(int64_t number) const { return std::to_string(number); }
+    std::string operator()(double number) const { return fmt::format("{}", number); }
+    std::string operator()(const std::string& text) const {
+      std::string quoted = "'";
+      for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+      return quoted + "'";
+    }
+  };
+  std::string list;
+  for (const SqlValue& value : values) {
+    if (!list.empty()) list += ", ";
+    list += std::visit(Literal{}, value);
+  }
+  return list;
+}
 
 struct StepRunner {
   SqlSession& session;
@@ -37,7 +58,15 @@ struct StepRunner {
   void operator()(const InsertRows& insert) {
     const std::span<const SqlValue> values = insert.values;
     for (size_t row = 0; row < values.size(); row += insert.width) {
-      Keep(session.Run(insert.text, values.subspan(row, insert.width)));
+      const std::span<const SqlValue> rowValues = values.subspan(row, insert.width);
+      try {
+        Keep(session.Run(insert.text, rowValues));
+      } catch (const VbError& error) {
+        // The statement reads "Values(?,?)": name the row that failed.
+        ErrorInfo info = error.info();
+        info.description += " (values: " + LiteralList(rowValues) + ")";
+        Raise(std::move(info));
+      }
     }
   }
 

@@ -142,12 +142,12 @@ TEST_P(ClassInfoOnDatabase, DatabaseErrorsAreProviderErrorsNamingTheEngineCode) 
        "ODBC error HY000 (native 1): [SQLite]no such column: FNope (1) (statement: SELECT FNope "
        "FROM "
        "t_Kinds)"},
-      {"INSERT INTO t_Log VALUES(NULL, 1, 'x')",
+      // A row of literals runs as a prepared INSERT: the values name the row.
+      {"INSERT INTO t_Log VALUES(NULL, 1, 'it''s')",
        "SQLite error 19: NOT NULL constraint failed: t_Log.FOrder (statement: INSERT INTO t_Log "
-       "VALUES(NULL, 1, 'x'))",
+       "VALUES(?,?,?)) (values: NULL, 1, 'it''s')",
        "ODBC error HY000 (native 19): [SQLite]NOT NULL constraint failed: t_Log.FOrder (19) "
-       "(statement: "
-       "INSERT INTO t_Log VALUES(NULL, 1, 'x'))"},
+       "(statement: INSERT INTO t_Log VALUES(?,?,?)) (values: NULL, 1, 'it''s')"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.sql);
