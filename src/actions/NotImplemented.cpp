@@ -52,10 +52,6 @@ ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_GetTaxRate");
 }
 
-ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_CurrencyCal");
-}
-
 ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_UpdateItemPrice");
 }
