@@ -48,10 +48,6 @@ ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_SynMapAndItem");
 }
 
-ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_GetTaxRate");
-}
-
 ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("TevSer_UpdateItemPrice");
 }
