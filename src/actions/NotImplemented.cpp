@@ -20,10 +20,6 @@ ActionResult clsActionIC::PriceQueryPO(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("PriceQueryPO");
 }
 
-ActionResult clsActionIC::GetSupplyInfo(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("GetSupplyInfo");
-}
-
 ActionResult clsActionIC::HistoryPriceQry(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("HistoryPriceQry");
 }
