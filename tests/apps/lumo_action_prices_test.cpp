@@ -170,9 +170,9 @@ TEST_F(DemoActions, GetSupplyInfoPricesALine) {
   for (const bool fromProfile : {false, true}) {
     SCOPED_TRACE(fromProfile ? "profile" : "given");
     if (fromProfile) Exec("UPDATE t_SystemProfile SET FValue='1' WHERE FKey='POOrderTaxInPrice'");
-    const Json output =
-        Act("TevSer_GetSupplyInfo",
-            with({"P_AuxQty=12", fromProfile ? "P_Note=x" : "P_POOrderTaxInPrice=1"}));
+    std::vector<std::string> pairs = with({"P_AuxQty=12"});
+    if (!fromProfile) pairs.push_back("P_POOrderTaxInPrice=1");
+    const Json output = Act("TevSer_GetSupplyInfo", pairs);
     EXPECT_EQ(output["return"]["P_Discount"], 10.0);
     EXPECT_NEAR(output["return"].value("P_TaxPrice", 0.0), 90.0, 1e-9);
     EXPECT_FALSE(output["return"].contains("P_Price"));
