@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <optional>
 
 #include "host/data/data_error.h"
@@ -57,34 +58,40 @@ bool StartsStatement(const SqlTokens& tokens, size_t at) {
   return token.IsWord("SET") && next < tokens.size() && tokens[next].IsWord("NOCOUNT");
 }
 
-std::vector<SqlTokens> SplitStatements(const SqlTokens& tokens) {
+// Each statement is the run of tokens between two boundaries, trimmed of
+// blanks and moved into place in one piece: a long IN list is thousands of
+// tokens, too many to copy or to append one by one.
+std::vector<SqlTokens> SplitStatements(SqlTokens tokens) {
   std::vector<SqlTokens> statements;
-  SqlTokens current;
-  const auto finish = [&] {
-    SqlTokens statement = Trimmed(current.begin(), current.end());
-    if (!statement.empty()) statements.push_back(std::move(statement));
-    current.clear();
+  size_t start = 0;  // of the current statement
+  const auto finish = [&](size_t end) {
+    while (start < end && tokens[start].IsBlank()) ++start;
+    while (end > start && tokens[end - 1].IsBlank()) --end;
+    if (start < end) {
+      statements.emplace_back(std::make_move_iterator(tokens.begin() + start),
+                              std::make_move_iterator(tokens.begin() + end));
+    }
   };
   int depth = 0;
   bool atLineStart = true;
   for (size_t i = 0; i < tokens.size(); ++i) {
     const SqlToken& token = tokens[i];
     if (token.kind == Kind::LineBreak) atLineStart = true;
-    if (token.IsBlank()) {
-      current.push_back(token);
-      continue;
-    }
+    if (token.IsBlank()) continue;
     if (depth == 0 && token.IsSymbol(';')) {
-      finish();
+      finish(i);
+      start = i + 1;
       continue;
     }
-    if (depth == 0 && atLineStart && StartsStatement(tokens, i)) finish();
+    if (depth == 0 && atLineStart && StartsStatement(tokens, i)) {
+      finish(i);
+      start = i;
+    }
     atLineStart = false;
     if (token.IsSymbol('(')) ++depth;
     if (token.IsSymbol(')')) --depth;
-    current.push_back(token);
   }
-  finish();
+  finish(tokens.size());
   return statements;
 }
 
