@@ -9,15 +9,14 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "demo_database.h"
 #include "host/components/register.h"
 #include "host/data/register.h"
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -72,39 +71,12 @@ void BareSqliteQuery(benchmark::State& state) {
 }
 BENCHMARK(BareSqliteQuery);
 
-// The console report, keeping each benchmark's CPU time per iteration: on a
-// shared machine it wavers less than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  // Colours only on a terminal, as the default report does.
-  RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    // With repetitions the mean, reported after the single runs, wins.
-    for (const Run& run : runs) {
-      const bool single = run.run_type == Run::RT_Iteration;
-      const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-      if ((single || mean) && !run.error_occurred) {
-        nanoseconds_[run.run_name.str()] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double Of(const std::string& name) const {
-    auto found = nanoseconds_.find(name);
-    return found == nanoseconds_.end() ? 0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  lumo::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   const double action = reporter.Of("DoActionGetExchangeRate");
