@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "bare_query.h"
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "demo_database.h"
@@ -107,24 +108,7 @@ void BareInQuery(benchmark::State& state) {
   const auto items = static_cast<int32_t>(state.range(0));
   std::string sql = "SELECT FTaxRate,FItemID FROM t_ICItemMaterial WHERE FItemID IN (";
   for (int32_t id = 1; id <= items; ++id) sql += std::to_string(id) + (id < items ? "," : ")");
-  sqlite3* db = nullptr;
-  // Opened as the data layer opens its pooled connections.
-  if (sqlite3_open_v2(Database(items).file().path().c_str(), &db,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-    state.SkipWithError("cannot open the item database");
-    sqlite3_close(db);
-    return;
-  }
-  for (auto _ : state) {
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-      benchmark::DoNotOptimize(sqlite3_column_double(statement, 0));
-      benchmark::DoNotOptimize(sqlite3_column_int(statement, 1));
-    }
-    sqlite3_finalize(statement);
-  }
-  sqlite3_close(db);
+  lumo::bench::RunBareQuery(state, Database(items).file().path(), sql);
 }
 BENCHMARK(BareInQuery)->Arg(kSizes[0])->Arg(kSizes[1])->Arg(kSizes[2]);
 
