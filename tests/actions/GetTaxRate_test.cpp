@@ -62,6 +62,7 @@ TEST(GetTaxRate, TakesThePartnersOrTheItemsRateAsTheOptionSays) {
        {organization + "5"},
        Variant(13),
        {}},
+      {"partner id 0", {{"P_TaxRateOption", 0}, {"P_CompanyID", "0.5"}}, {}, {}, {}, {}},
       {"partner type 2",
        {{"P_TaxRateOption", 0}, {"P_CompanyType", 2}, {"P_CompanyID", 5}},
        {},
