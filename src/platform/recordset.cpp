@@ -186,14 +186,20 @@ constexpr uint32_t kNoRow = 0xFFFFFFFF;
 // The slot of `key` in the table: the one holding a row with that key, or
 // the empty slot where it would go. Linear probing; the table is never more
 // than half full.
-size_t FindSlot(const std::vector<uint32_t>& slots, const std::vector<std::string>& keys,
-                const std::vector<size_t>& hashes, const std::string& key, size_t hash) {
+template <class Slot>
+size_t FindSlot(const std::vector<Slot>& slots, const std::vector<std::string>& keys,
+                const std::string& key, uint32_t hash) {
   const size_t mask = slots.size() - 1;
   for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const uint32_t entry = slots[slot];
-    if (entry == 0) return slot;
-    if (hashes[entry - 1] == hash && keys[entry - 1] == key) return slot;
+    const Slot& entry = slots[slot];
+    if (entry.row == 0) return slot;
+    if (entry.hash == hash && keys[entry.row - 1] == key) return slot;
   }
+}
+
+uint32_t HashOf(const std::string& key) {
+  const size_t hash = std::hash<std::string>{}(key);
+  return static_cast<uint32_t>(hash ^ (hash >> 32));
 }
 
 }  // namespace
@@ -206,27 +212,24 @@ void Recordset::ShowIndexedRows(int32_t column, const std::string& key) {
     // Built from the last row up, so each chain runs in row order.
     ValueIndex built;
     built.keys.resize(rows_.size());
-    built.hashes.resize(rows_.size());
     built.nextRow.assign(rows_.size(), kNoRow);
     size_t slots = 2;
     while (slots < 2 * rows_.size()) slots *= 2;
-    built.slots.assign(slots, 0);
+    built.slots.resize(slots);
     for (size_t row = rows_.size(); row-- > 0;) {
       auto cellKey = FilterKey(rows_[row][static_cast<size_t>(column)]);
       if (!cellKey) continue;
-      built.hashes[row] = std::hash<std::string>{}(*cellKey);
       built.keys[row] = std::move(*cellKey);
-      uint32_t& entry = built.slots[FindSlot(built.slots, built.keys, built.hashes, built.keys[row],
-                                             built.hashes[row])];
-      if (entry != 0) built.nextRow[row] = entry - 1;
-      entry = static_cast<uint32_t>(row + 1);
+      const uint32_t hash = HashOf(built.keys[row]);
+      Slot& entry = built.slots[FindSlot(built.slots, built.keys, built.keys[row], hash)];
+      if (entry.row != 0) built.nextRow[row] = entry.row - 1;
+      entry = {static_cast<uint32_t>(row + 1), hash};
     }
     index = indexes_.emplace(column, std::move(built)).first;
   }
   visible_.clear();
   const ValueIndex& rows = index->second;
-  const uint32_t first =
-      rows.slots[FindSlot(rows.slots, rows.keys, rows.hashes, key, std::hash<std::string>{}(key))];
+  const uint32_t first = rows.slots[FindSlot(rows.slots, rows.keys, key, HashOf(key))].row;
   for (uint32_t row = first == 0 ? kNoRow : first - 1; row != kNoRow; row = rows.nextRow[row]) {
     visible_.push_back(row);
   }

@@ -68,15 +68,19 @@ class Recordset : public Object {
   bool filtered_ = false;
   bool open_ = true;
   // Per column, built on its first filter. Every row's canonical value text
-  // ("" for a cell that matches nothing) and its hash sit in flat vectors;
-  // an open-addressing table of 2^k slots holds, per distinct text, the
-  // first row that has it, and nextRow chains the later ones. No node per
-  // row: a column of distinct ids costs a few contiguous arrays, not one
-  // allocation per row to build and to free.
+  // ("" for a cell that matches nothing) sits in a flat vector; an
+  // open-addressing table of 2^k slots holds, per distinct text, the first
+  // row that has it with the text's hash, and nextRow chains the later
+  // rows. No node per row: a column of distinct ids costs a few contiguous
+  // arrays, not one allocation per row to build and to free, and a probe
+  // reads the text only when the hashes agree.
+  struct Slot {
+    uint32_t row = 0;  // row + 1; 0 is an empty slot
+    uint32_t hash = 0;
+  };
   struct ValueIndex {
     std::vector<std::string> keys;
-    std::vector<size_t> hashes;
-    std::vector<uint32_t> slots;  // row + 1; 0 is an empty slot
+    std::vector<Slot> slots;
     std::vector<uint32_t> nextRow;
   };
   std::unordered_map<int32_t, ValueIndex> indexes_;
