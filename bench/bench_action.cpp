@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "bare_query.h"
@@ -57,13 +58,10 @@ BENCHMARK(BareSqliteQuery);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  lumo::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  const double action = reporter.Of("DoActionGetExchangeRate");
-  const double bare = reporter.Of("BareSqliteQuery");
+  const std::optional<lumo::bench::RatioReporter> reporter = lumo::bench::RunBenchmarks(argc, argv);
+  if (!reporter) return 1;
+  const double action = reporter->Of("DoActionGetExchangeRate");
+  const double bare = reporter->Of("BareSqliteQuery");
   if (action > 0 && bare > 0) {
     std::printf("DoAction / bare query (CPU time): %.2f\n", action / bare);
   }

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "bare_query.h"
@@ -115,19 +116,16 @@ BENCHMARK(BareInQuery)->Arg(kSizes[0])->Arg(kSizes[1])->Arg(kSizes[2]);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  lumo::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  const std::optional<lumo::bench::RatioReporter> reporter = lumo::bench::RunBenchmarks(argc, argv);
+  if (!reporter) return 1;
 
   std::printf("\n%9s %22s %22s %10s\n", "items", "DoAction ns per id", "bare query ns per id",
               "ratio");
   double firstPerId = 0, lastPerId = 0;
   for (const int32_t items : kSizes) {
     const std::string size = "/" + std::to_string(items);
-    const double action = reporter.Of("DoActionGetTaxRate" + size) / items;
-    const double bare = reporter.Of("BareInQuery" + size) / items;
+    const double action = reporter->Of("DoActionGetTaxRate" + size) / items;
+    const double bare = reporter->Of("BareInQuery" + size) / items;
     if (action <= 0 || bare <= 0) continue;
     std::printf("%9d %22.1f %22.1f %10.2f\n", items, action, bare, action / bare);
     if (firstPerId == 0) firstPerId = action;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, double> nanoseconds_;
 };
+
+// Runs the benchmarks the command line selects and hands back their times;
+// nullopt for a command line it does not understand.
+inline std::optional<RatioReporter> RunBenchmarks(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return std::nullopt;
+  std::optional<RatioReporter> reporter(std::in_place);
+  benchmark::RunSpecifiedBenchmarks(&*reporter);
+  benchmark::Shutdown();
+  return reporter;
+}
 
 }  // namespace lumo::bench
