@@ -4,13 +4,13 @@
 // the two: what DoAction, the trace scopes, the data-access component and
 // the recordset cost on top of the database work itself.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "bare_query.h"
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "demo_database.h"
@@ -48,22 +48,9 @@ void DoActionGetExchangeRate(benchmark::State& state) {
 BENCHMARK(DoActionGetExchangeRate);
 
 void BareSqliteQuery(benchmark::State& state) {
-  const std::string sql = "SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID=" +
-                          std::to_string(kCurrencyId);
-  const auto db = Database().Open();
-  if (!db) {
-    state.SkipWithError("cannot open the demo database");
-    return;
-  }
-  for (auto _ : state) {
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &statement, nullptr);
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-      benchmark::DoNotOptimize(sqlite3_column_text(statement, 0));
-      benchmark::DoNotOptimize(sqlite3_column_double(statement, 1));
-    }
-    sqlite3_finalize(statement);
-  }
+  lumo::bench::RunBareQuery(state, Database().path(),
+                            "SELECT FOperator,FExchangeRate FROM t_Currency WHERE FCurrencyID=" +
+                                std::to_string(kCurrencyId));
 }
 BENCHMARK(BareSqliteQuery);
 

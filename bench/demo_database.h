@@ -16,12 +16,14 @@ namespace lumo::bench {
 
 class DemoDatabase {
  public:
-  explicit DemoDatabase(const std::string& program)
+  // Without the demo data the file holds the schema only, for a benchmark
+  // that writes rows of its own.
+  explicit DemoDatabase(const std::string& program, bool withDemoData = true)
       : folder_(std::filesystem::temp_directory_path() /
                 (program + "_" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
-    data::CreateDatabase(path(), /*withDemoData=*/true);
+    data::CreateDatabase(path(), withDemoData);
   }
   ~DemoDatabase() {
     std::error_code ignored;

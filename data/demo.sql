@@ -271,3 +271,32 @@ INSERT INTO POOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, F
   (2201, 4, 1304, 1, 2, 2, 1280.50, 1280.50, 1446.965, 13, 0, 2561.00, '2024-04-22'),
   (2201, 5, 1305, 1, 4, 4, 360.00, 360.00, 406.80, 13, 10, 1296.00, '2024-04-22'),
   (2201, 6, 1306, 1, 10, 10, 420.00, 420.00, 474.60, 13, 0, 4200.00, '2024-04-22');
+
+-- ---------------------------------------------------------------------------
+-- Currency conversion, tax rates and supplier prices: values that are not
+-- entered yet, and a supplier price with a discount from a quantity on.
+-- ---------------------------------------------------------------------------
+
+-- Singapore dollars are set up, but their rate is not entered yet (0).
+INSERT INTO t_Currency (FCurrencyID, FNumber, FName, FOperator, FExchangeRate) VALUES
+  (6, 'SGD', '新加坡元', '*', 0);
+
+-- Hydraulic oil by the 18-litre drum; the new seal kits have no tax rate
+-- entered yet.
+INSERT INTO t_ICItemCore (FItemID, FNumber, FName, FModel, FUnitID, FPriceDecimal, FOrderPrice) VALUES
+  (1101, '06.001', '抗磨液压油', 'L-HM46 18L', 1, 2, 113.00),
+  (1102, '04.003', '轴承密封件套装', '6204 配套', 1, 2, 3.20);
+
+INSERT INTO t_ICItemMaterial (FItemID, FTaxRate, FSalePrice) VALUES
+  (1101, 13, 150.00),
+  (1102, NULL, 4.50);
+
+-- The oil supplier gives 10 % off from 10 drums on; the seal maker is new
+-- and its value-added-tax rate is not entered yet.
+INSERT INTO t_Supplier (FItemID, FNumber, FName, FValueAddRate, FDiscount, FCurrencyID) VALUES
+  (211, 'S011', '无锡润通油品有限公司', 13, 0, 1),
+  (212, 'S012', '常州新锐密封件厂', NULL, 0, 1);
+
+INSERT INTO t_SupplyPrice (FSupID, FItemID, FUnitID, FCyID, FPriceType, FQuantity, FPrice, FDiscount, FDate, FUserID) VALUES
+  (211, 1101, 1, 1, 1, 0, 113.00, 0, '2024-03-01', 16),
+  (211, 1101, 1, 1, 1, 10, 113.00, 10, '2024-03-01', 16);

@@ -20,10 +20,6 @@ ActionResult clsActionIC::PriceQueryPO(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("PriceQueryPO");
 }
 
-ActionResult clsActionIC::GetSupplyInfo(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("GetSupplyInfo");
-}
-
 ActionResult clsActionIC::HistoryPriceQry(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("HistoryPriceQry");
 }
@@ -34,14 +30,6 @@ ActionResult clsActionIC::ViewStockStatus(DictionaryRef, DictionaryRef&) {
 
 ActionResult clsActionIC::ViewItemReplace(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("ViewItemReplace");
-}
-
-ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_GetTaxRate");
-}
-
-ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("TevSer_CurrencyCal");
 }
 
 }  // namespace lumo

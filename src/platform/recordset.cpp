@@ -2,11 +2,13 @@
 //
 // Without a filter the cursor walks rows_ directly; with one it walks
 // visible_, the row numbers that match. Each column gets an index on its
-// first filter: the canonical key of every cell -> the rows holding it, so
-// a filter costs one hash look-up plus the copy of its matches.
+// first filter: the canonical key of every cell -> the first row holding
+// it, the others chained after it, so a filter costs one hash look-up plus
+// the copy of its matches.
 #include "platform/recordset.h"
 
 #include <charconv>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -177,22 +179,60 @@ const std::string& Recordset::FieldName(int32_t index) const {
   return columns_[static_cast<size_t>(index)];
 }
 
-const std::vector<size_t>& Recordset::IndexedRows(int32_t column, const std::string& key) {
-  static const std::vector<size_t> kNone;
+namespace {
+
+constexpr uint32_t kNoRow = 0xFFFFFFFF;
+
+// The slot of `key` in the table: the one holding a row with that key, or
+// the empty slot where it would go. Linear probing; the table is never more
+// than half full.
+template <class Slot>
+size_t FindSlot(const std::vector<Slot>& slots, const std::vector<std::string>& keys,
+                const std::string& key, uint32_t hash) {
+  const size_t mask = slots.size() - 1;
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const Slot& entry = slots[slot];
+    if (entry.row == 0) return slot;
+    if (entry.hash == hash && keys[entry.row - 1] == key) return slot;
+  }
+}
+
+uint32_t HashOf(const std::string& key) {
+  const size_t hash = std::hash<std::string>{}(key);
+  return static_cast<uint32_t>(hash ^ (hash >> 32));
+}
+
+}  // namespace
+
+void Recordset::ShowIndexedRows(int32_t column, const std::string& key) {
   auto index = indexes_.find(column);
   if (index == indexes_.end()) {
     // Built aside and kept only when complete: a cell whose text is too large
     // for a number raises 6, and a half-built index would later hide rows.
-    std::unordered_map<std::string, std::vector<size_t>> rowsByKey;
-    for (size_t row = 0; row < rows_.size(); ++row) {
-      if (auto cellKey = FilterKey(rows_[row][static_cast<size_t>(column)])) {
-        rowsByKey[*cellKey].push_back(row);
-      }
+    // Built from the last row up, so each chain runs in row order.
+    ValueIndex built;
+    built.keys.resize(rows_.size());
+    built.nextRow.assign(rows_.size(), kNoRow);
+    size_t slots = 2;
+    while (slots < 2 * rows_.size()) slots *= 2;
+    built.slots.resize(slots);
+    for (size_t row = rows_.size(); row-- > 0;) {
+      auto cellKey = FilterKey(rows_[row][static_cast<size_t>(column)]);
+      if (!cellKey) continue;
+      built.keys[row] = std::move(*cellKey);
+      const uint32_t hash = HashOf(built.keys[row]);
+      Slot& entry = built.slots[FindSlot(built.slots, built.keys, built.keys[row], hash)];
+      if (entry.row != 0) built.nextRow[row] = entry.row - 1;
+      entry = {static_cast<uint32_t>(row + 1), hash};
     }
-    index = indexes_.emplace(column, std::move(rowsByKey)).first;
+    index = indexes_.emplace(column, std::move(built)).first;
   }
-  auto found = index->second.find(key);
-  return found == index->second.end() ? kNone : found->second;
+  visible_.clear();
+  const ValueIndex& rows = index->second;
+  const uint32_t first = rows.slots[FindSlot(rows.slots, rows.keys, key, HashOf(key))].row;
+  for (uint32_t row = first == 0 ? kNoRow : first - 1; row != kNoRow; row = rows.nextRow[row]) {
+    visible_.push_back(row);
+  }
 }
 
 void Recordset::SetFilter(std::string_view criteria) {
@@ -206,7 +246,7 @@ void Recordset::SetFilter(std::string_view criteria) {
     int32_t column = ColumnIndex(criterion.column);
     // A text value always has a key; the fallback only keeps the compiler sure.
     std::string key = FilterKey(Variant(criterion.value)).value_or(std::string());
-    visible_ = IndexedRows(column, key);
+    ShowIndexedRows(column, key);
     filter_ = std::string(criteria);
     filtered_ = true;
   }

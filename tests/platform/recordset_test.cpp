@@ -63,6 +63,27 @@ TEST(Recordsets, FilterShowsTheMatchingRowsFromTheFirst) {
   }
 }
 
+// Enough rows to fill and wrap the index's table: every value finds exactly
+// its rows, in row order, whichever kind the cells hold.
+TEST(Recordsets, FilterFindsEveryValueOfALargeColumn) {
+  constexpr int32_t kRows = 3000, kValues = 701;
+  std::vector<Recordset::Row> rows;
+  for (int32_t row = 0; row < kRows; ++row) {
+    const int32_t value = (row * 7) % kValues;
+    rows.push_back({row % 2 ? Variant(value) : Variant(std::to_string(value)), row});
+  }
+  Recordset column({"FItemID", "FRow"}, rows);
+  for (int32_t value = -1; value <= kValues; ++value) {
+    std::vector<int32_t> expected, found;
+    for (int32_t row = 0; row < kRows; ++row) {
+      if ((row * 7) % kValues == value) expected.push_back(row);
+    }
+    column.SetFilter("FItemID=" + std::to_string(value));
+    for (; !column.Eof(); column.MoveNext()) found.push_back(column.Value("FRow").AsLong());
+    ASSERT_EQ(found, expected) << value;
+  }
+}
+
 TEST(Recordsets, MalformedFilterOrUnreadableCellIsRefused) {
   for (const char* criteria : {"FItemID", "=5", "FItemID>=5", "FItemID=5 OR FItemID=7",
                                "FName='Bolt", "FName='Bolt'x", "FName=O'Brien"}) {

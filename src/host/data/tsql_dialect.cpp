@@ -60,39 +60,40 @@ bool StartsStatement(const SqlTokens& tokens, size_t at) {
   return token.IsWord("SET") && next < tokens.size() && tokens[next].IsWord("NOCOUNT");
 }
 
+// Each statement is the run of tokens between two boundaries, trimmed of
+// blanks and moved into place in one piece: a long IN list is thousands of
+// tokens, too many to copy or to append one by one.
 std::vector<SqlTokens> SplitStatements(SqlTokens tokens) {
   std::vector<SqlTokens> statements;
-  SqlTokens current;
-  const auto finish = [&] {
-    while (!current.empty() && current.back().IsBlank()) current.pop_back();
-    const auto first = std::find_if(current.begin(), current.end(),
-                                    [](const SqlToken& token) { return !token.IsBlank(); });
-    if (first != current.end()) {
-      statements.emplace_back(std::make_move_iterator(first),
-                              std::make_move_iterator(current.end()));
+  size_t start = 0;  // of the current statement
+  const auto finish = [&](size_t end) {
+    while (start < end && tokens[start].IsBlank()) ++start;
+    while (end > start && tokens[end - 1].IsBlank()) --end;
+    if (start < end) {
+      statements.emplace_back(std::make_move_iterator(tokens.begin() + start),
+                              std::make_move_iterator(tokens.begin() + end));
     }
-    current.clear();
   };
   int depth = 0;
   bool atLineStart = true;
   for (size_t i = 0; i < tokens.size(); ++i) {
-    SqlToken& token = tokens[i];
+    const SqlToken& token = tokens[i];
     if (token.kind == Kind::LineBreak) atLineStart = true;
-    if (token.IsBlank()) {
-      current.push_back(std::move(token));
-      continue;
-    }
+    if (token.IsBlank()) continue;
     if (depth == 0 && token.IsSymbol(';')) {
-      finish();
+      finish(i);
+      start = i + 1;
       continue;
     }
-    if (depth == 0 && atLineStart && StartsStatement(tokens, i)) finish();
+    if (depth == 0 && atLineStart && StartsStatement(tokens, i)) {
+      finish(i);
+      start = i;
+    }
     atLineStart = false;
     if (token.IsSymbol('(')) ++depth;
     if (token.IsSymbol(')')) --depth;
-    current.push_back(std::move(token));
   }
-  finish();
+  finish(tokens.size());
   return statements;
 }
 

@@ -53,7 +53,8 @@ class Recordset : public Object {
 
  private:
   int32_t ColumnIndex(std::string_view column) const;  // 3265 when unknown
-  const std::vector<size_t>& IndexedRows(int32_t column, const std::string& key);
+  // Makes visible_ the rows whose cell in the column has the key.
+  void ShowIndexedRows(int32_t column, const std::string& key);
   void RequireOpen() const;
   size_t VisibleCount() const;
 
@@ -66,8 +67,23 @@ class Recordset : public Object {
   std::string filter_;
   bool filtered_ = false;
   bool open_ = true;
-  // Per column: canonical value text -> row numbers, built on first filter.
-  std::unordered_map<int32_t, std::unordered_map<std::string, std::vector<size_t>>> indexes_;
+  // Per column, built on its first filter. Every row's canonical value text
+  // ("" for a cell that matches nothing) sits in a flat vector; an
+  // open-addressing table of 2^k slots holds, per distinct text, the first
+  // row that has it with the text's hash, and nextRow chains the later
+  // rows. No node per row: a column of distinct ids costs a few contiguous
+  // arrays, not one allocation per row to build and to free, and a probe
+  // reads the text only when the hashes agree.
+  struct Slot {
+    uint32_t row = 0;  // row + 1; 0 is an empty slot
+    uint32_t hash = 0;
+  };
+  struct ValueIndex {
+    std::vector<std::string> keys;
+    std::vector<Slot> slots;
+    std::vector<uint32_t> nextRow;
+  };
+  std::unordered_map<int32_t, ValueIndex> indexes_;
 };
 
 using RecordsetRef = std::shared_ptr<Recordset>;

@@ -1,0 +1,20 @@
+// Reading the numeric parameters of dctPara. An action asks whether a key is
+// present and only then reads it; an absent key takes the action's own
+// starting value. A present value counts by its leading number (vb::Val):
+// "12abc" is 12, "x" is 0.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "collections/dictionary.h"
+
+namespace lumo {
+
+// The leading number of the key's value as a double, or `absent`.
+double LeadingNumberOr(const Dictionary& dctPara, std::string_view key, double absent);
+
+// The same rounded to a whole number, half to even (overflow: error 6).
+int32_t LeadingWholeNumberOr(const Dictionary& dctPara, std::string_view key, int32_t absent);
+
+}  // namespace lumo

@@ -1,0 +1,55 @@
+// The lumo-action executable run on fresh database files, as the end-to-end
+// tests share it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace lumo::app {
+
+namespace fs = std::filesystem;
+
+inline std::string ReadText(const std::string& path) {
+  std::ifstream file(path);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+// Each test gets a fresh folder with a demo and an empty database written by
+// --create-db; Run calls the executable with the arguments single-quoted and
+// `input` as standard input.
+class LumoAction : public ::testing::Test {
+ protected:
+  const fs::path folder_ =
+      fs::temp_directory_path() / ("lumo-action-test-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  void SetUp() override {
+    fs::create_directories(folder_);
+    ASSERT_EQ(Run({"--create-db", demo}).status, 0);
+    ASSERT_EQ(Run({"--create-db", empty, "--empty"}).status, 0);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  std::string Path(const char* name) const { return (folder_ / name).string(); }
+  Outcome Run(const std::vector<std::string>& args, const std::string& input = "") const {
+    std::ofstream(Path("in")) << input;
+    std::string command = LUMO_ACTION_EXE;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " <'" + Path("in") + "' >'" + Path("out") + "' 2>'" + Path("err") + "'";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(Path("out")),
+            ReadText(Path("err"))};
+  }
+  const std::string demo = Path("demo.db"), empty = Path("empty.db");
+};
+
+}  // namespace lumo::app
