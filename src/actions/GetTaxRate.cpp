@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/cls_action_ic.h"
+#include "core/item_ids.h"
 #include "core/para.h"
 #include "core/query.h"
 #include "core/trace.h"
@@ -32,31 +33,6 @@ struct ItemIds {
   std::vector<std::pair<int32_t, std::string>> elements;
 };
 
-bool IsWholeNumber(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return false;
-  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-  if (text.front() == '-' || text.front() == '+') text.remove_prefix(1);
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// Guards the IN list: the ids are pasted into the statement, so a bill
-// value such as "1) OR 1=1 --" would otherwise become SQL.
-void RequireItemId(std::string_view piece) {
-  if (!IsWholeNumber(piece)) {
-    Raise(-1, "P_ICItemID", "\"" + vb::Trim(piece) + "\" is not an item id");
-  }
-}
-
-void RequireItemIdList(std::string_view list) {
-  for (size_t begin = 0;;) {
-    const size_t comma = list.find(',', begin);
-    RequireItemId(list.substr(begin, comma - begin));
-    if (comma == std::string_view::npos) return;
-    begin = comma + 1;
-  }
-}
-
 // A column's blank elements (and element 0) are left out; an element is
 // one id, since each one is also the value of a Filter. One value is a
 // comma-separated list of ids, or blank.
@@ -64,7 +40,7 @@ ItemIds ReadItemIds(const Variant& value) {
   ItemIds ids;
   if (!value.IsArray()) {
     ids.list = vb::CStr(value);
-    if (!vb::Trim(ids.list).empty()) RequireItemIdList(ids.list);
+    if (!vb::Trim(ids.list).empty()) RequireItemIdList(ids.list, BlankPieces::Refused);
     return ids;
   }
   ids.column = true;
