@@ -26,12 +26,6 @@ namespace {
 constexpr int32_t kOrdinaryInvoice = 12510;
 constexpr int32_t kValueAddedTaxInvoice = 12511;
 
-// A whole number read by CLng (a number or numeric text, else error 13), or
-// `absent` for a missing key.
-int32_t WholeNumberOr(const Dictionary& para, std::string_view key, int32_t absent) {
-  return para.Lookup(key) ? vb::CLng(para.Value(key)) : absent;
-}
-
 // The same for a switch that counts as 1 when it is missing or its text is
 // empty.
 int32_t WholeNumberOrOne(const Dictionary& para, std::string_view key) {
@@ -117,12 +111,8 @@ void LookUpSupplyPrice(const Dictionary& para, DictionaryRef& dctReturn) {
   if (lCalDiscount == 1 && !discount.IsNull() && vb::CDbl(discount) > 0) {
     dPrice = dPrice * (1 - vb::CDbl(discount) / 100);
   }
-  // Kept: the profile value must be a whole number; an empty or missing
-  // one fails the action, after "P_Discount" has been written.
-  const int32_t lTaxInPrice =
-      vb::Trim(sTaxInPrice).empty()
-          ? vb::CLng(GetSystemProfile(sPropString, "IC", "POOrderTaxInPrice"))
-          : vb::RoundToLong(vb::Val(sTaxInPrice));
+  // A profile that fails does so after "P_Discount" has been written.
+  const int32_t lTaxInPrice = POOrderTaxInPrice(sPropString, sTaxInPrice);
   if (lTaxInPrice != 1) {
     dctReturn->SetValue("P_Price", dPrice);
     return;

@@ -29,6 +29,11 @@ std::string GetSystemProfile(const std::string& propString, const std::string& c
   return vb::CStr(NullToDefault(profile->Value("FValue"), ""));
 }
 
+int32_t POOrderTaxInPrice(const std::string& propString, const std::string& given) {
+  if (!vb::Trim(given).empty()) return vb::RoundToLong(vb::Val(given));
+  return vb::CLng(GetSystemProfile(propString, "IC", "POOrderTaxInPrice"));
+}
+
 std::string EscapeSqlQuotes(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());

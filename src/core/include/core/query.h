@@ -2,6 +2,7 @@
 // the host's data-access component, and one value of the system profile.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,12 @@ RecordsetRef GetRecordset(const std::string& propString, const std::string& sql)
 // no such row or the value is NULL. Errors go to the caller.
 std::string GetSystemProfile(const std::string& propString, const std::string& category,
                              const std::string& key);
+
+// Whether purchase-order prices include tax (1): the given text's leading
+// number, or the profile value "POOrderTaxInPrice" of "IC" when the text
+// is blank. Kept: a profile without that value, or with text in it, is
+// error 13, as the host's own price forms fail.
+int32_t POOrderTaxInPrice(const std::string& propString, const std::string& given);
 
 // text with every single quote doubled, for use inside a '...' SQL literal.
 std::string EscapeSqlQuotes(std::string_view text);
