@@ -1,5 +1,6 @@
 #include "presenters.h"
 
+#include <algorithm>
 #include <ostream>
 #include <stdexcept>
 
@@ -54,6 +55,14 @@ std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, st
   setup.closedUnseen = [&err](const std::string& caption) {
     err << "lumo-action: no user interface to show the dialog \"" << caption
         << "\" (see --ui): answered close\n";
+  };
+  setup.messageUnseen = [&err](const std::string& title, const std::string& prompt,
+                               const std::string& answer) {
+    std::string oneLine = prompt;
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    err << "lumo-action: no user interface to show the message \"" << oneLine << "\" titled \""
+        << title << "\" (see --ui): answered " << answer << '\n';
   };
 #ifdef LUMO_WITH_QT
   constexpr bool kQtBuilt = true;

@@ -13,7 +13,8 @@ namespace lumo::app {
 // Registers the presenter the options choose, with the helpers the dialogs
 // use, for the lifetime of the result. The console presenter reads `in` and
 // writes `err`, so standard output keeps only the JSON; a dialog closed
-// because nothing can show it is told on `err` in one line. Throws
+// because nothing can show it, and a message box answered unseen, are told
+// on `err` in one line each. Throws
 // UsageError when the options ask for Qt and it cannot be had.
 std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, std::istream& in,
                                                       std::ostream& err);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/ui/message_box_style.h"
 #include "host/ui/row_cells.h"
 #include "host/ui/text_width.h"
 #include "platform/vb.h"
@@ -131,6 +132,32 @@ void ConsolePresenter::ShowListDialog(IListDialog& dialog) {
       break;
     }
     if (const auto answer = Understand(reply, choices)) dialog.Click(*answer);
+  }
+}
+
+int32_t ConsolePresenter::ShowMessageBox(const std::string& prompt, int32_t style,
+                                         const std::string& title) {
+  const MessageBoxStyle shown = ReadMessageBoxStyle(style);
+  out_ << "== " << title << " ==\n" << prompt << "\n\n";
+  std::string choices;
+  for (size_t i = 0; i < shown.buttons.size(); ++i) {
+    choices += std::to_string(i + 1) + ") " + shown.buttons[i].caption + "  ";
+  }
+  choices += "> ";
+  for (;;) {
+    out_ << choices << std::flush;
+    std::string reply;
+    if (!std::getline(in_, reply)) {
+      out_ << '\n';
+      return shown.closedAnswer;
+    }
+    const std::string text = vb::UCase(vb::Trim(reply));
+    if (text.empty()) return shown.defaultAnswer;
+    for (size_t i = 0; i < shown.buttons.size(); ++i) {
+      if (text == std::to_string(i + 1) || text == vb::UCase(shown.buttons[i].caption)) {
+        return shown.buttons[i].answer;
+      }
+    }
   }
 }
 

@@ -47,8 +47,11 @@ std::shared_ptr<IPresenter> MakePresenter(PresenterKind kind, const PresenterCho
     case PresenterKind::Scripted:
       break;
   }
-  if (choice.answer) return std::make_shared<ScriptedPresenter>(ButtonOf(*choice.answer));
-  return std::make_shared<ScriptedPresenter>(std::nullopt, setup.closedUnseen);
+  if (choice.answer) {
+    return std::make_shared<ScriptedPresenter>(ButtonOf(*choice.answer), nullptr,
+                                               setup.messageUnseen);
+  }
+  return std::make_shared<ScriptedPresenter>(std::nullopt, setup.closedUnseen, setup.messageUnseen);
 }
 
 }  // namespace

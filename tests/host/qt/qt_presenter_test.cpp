@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QImage>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "core/cls_action_ic.h"
+#include "core/msg_box.h"
 #include "dialog/frm_oos.h"
 #include "host/components/register.h"
 #include "host/data/database_file.h"
@@ -133,6 +135,43 @@ TEST_F(QtDialog, ControlsFollowTheWindowAndDraggedWidthsAreRemembered) {
   std::ifstream profile(folder_ / "ZEZSystem.INI");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(profile), {}),
             "[frmOOS]\ncol1=1000\ncol2=2250\ncol3=1000\n");
+}
+
+// The box shows its title, text and icon; each button answers its own
+// code, and the close box the style's closed answer.
+TEST_F(QtDialog, MessageBoxAnswersTheButtonClickedOrItsClosedAnswer) {
+  using namespace msgbox;
+  const struct {
+    int32_t style;
+    QMessageBox::StandardButton click;  // NoButton: the close box
+    int32_t answer;
+    QMessageBox::Icon icon;
+  } cases[] = {
+      {kOkOnly + kInformation, QMessageBox::Ok, kOk, QMessageBox::Information},
+      {kOkOnly + kInformation, QMessageBox::NoButton, kOk, QMessageBox::Information},
+      {kYesNoCancel + kQuestion, QMessageBox::No, kNo, QMessageBox::Question},
+      {kOkCancel + kCritical, QMessageBox::NoButton, kCancel, QMessageBox::Critical},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.style);
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    const auto registration = Register([&](QDialog& window) {
+      auto& box = dynamic_cast<QMessageBox&>(window);
+      title = box.windowTitle();
+      text = box.text();
+      icon = box.icon();
+      if (c.click == QMessageBox::NoButton) {
+        box.close();
+      } else {
+        box.button(c.click)->click();
+      }
+    });
+    EXPECT_EQ(MsgBox("该单据没有物料!", c.style, "Velmora提示"), c.answer);
+    EXPECT_EQ(title.toStdString(), "Velmora提示");
+    EXPECT_EQ(text.toStdString(), "该单据没有物料!");
+    EXPECT_EQ(icon, c.icon);
+  }
 }
 
 // The demo purchase order through DoAction on the demo database: the

@@ -8,12 +8,17 @@
 // model, which remembers it. The form's font is the model's (a CJK font
 // for Chinese).
 //
+// A message box is a QMessageBox with the style's buttons, icon, default
+// button and the button its close box stands for.
+//
 // The presenter makes the QApplication on its first show when the program
 // has none, and keeps it until the presenter goes.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "hostapi/presenter.h"
 
@@ -32,8 +37,12 @@ class QtPresenter final : public IPresenter {
   QtPresenter& operator=(const QtPresenter&) = delete;
 
   void ShowListDialog(IListDialog& dialog) override;
+  int32_t ShowMessageBox(const std::string& prompt, int32_t style,
+                         const std::string& title) override;
 
  private:
+  void EnsureApplication();
+
   std::function<void(QDialog&)> shown_;
   int argc_ = 1;
   char programName_[12] = "lumo-action";

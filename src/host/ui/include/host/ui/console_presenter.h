@@ -3,9 +3,16 @@
 // as two columns), the footers, then the buttons of the dialog, numbered.
 // The answer is a button's number, its access key or its caption; anything
 // else asks again. The end of the input closes the window (No).
+//
+// A message box prints its title and prompt and the buttons, numbered;
+// the answer is a number or a caption, Enter alone presses the default
+// button, and the end of the input closes the box (OK on a box with only
+// OK, else Cancel where offered).
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <string>
 
 #include "hostapi/presenter.h"
 
@@ -15,6 +22,8 @@ class ConsolePresenter final : public IPresenter {
  public:
   ConsolePresenter(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
   void ShowListDialog(IListDialog& dialog) override;
+  int32_t ShowMessageBox(const std::string& prompt, int32_t style,
+                         const std::string& title) override;
 
  private:
   std::istream& in_;

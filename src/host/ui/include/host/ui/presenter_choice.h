@@ -58,6 +58,9 @@ struct PresenterSetup {
   ScriptedPresenter::Notice closedUnseen;
   // Makes the Qt presenter, in a program built with it.
   std::function<std::shared_ptr<IPresenter>()> makeQt;
+  // Hears each message box that a scripted presenter answered unseen
+  // (with or without a scripted answer).
+  ScriptedPresenter::MessageNotice messageUnseen = {};
 };
 
 // Registers, for its lifetime, one presenter of the kind chosen as
