@@ -16,10 +16,6 @@ namespace {
 
 }  // namespace
 
-ActionResult clsActionIC::PriceQueryPO(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("PriceQueryPO");
-}
-
 ActionResult clsActionIC::HistoryPriceQry(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("HistoryPriceQry");
 }
