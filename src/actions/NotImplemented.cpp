@@ -16,10 +16,6 @@ namespace {
 
 }  // namespace
 
-ActionResult clsActionIC::HistoryPriceQry(DictionaryRef, DictionaryRef&) {
-  RaiseNotImplemented("HistoryPriceQry");
-}
-
 ActionResult clsActionIC::ViewStockStatus(DictionaryRef, DictionaryRef&) {
   RaiseNotImplemented("ViewStockStatus");
 }
