@@ -7,7 +7,9 @@
 
 #include "platform/error.h"
 #include "support/action_test_access.h"
+#include "support/fake_presenter.h"
 #include "support/fake_trace_log.h"
+#include "support/fake_viewers.h"
 #include "support/fresh_thread.h"
 
 namespace lumo::testing {
@@ -20,12 +22,23 @@ TEST(HandlerTraceScopes, OpenWithTheHandlersTextAndCloseOnlyOnANormalEnd) {
       {"TevSer_CurrencyCal", "LumoClassActionIC.clsActionIC.TevSer_CurrencyCal 币别转化计算"},
       {"TevSer_GetTaxRate", "LumoClassActionIC.clsActionIC.TevSer_GetTaxRate 携带税率"},
       {"TevSer_GetSupplyInfo", "LumoClassActionIC.clsActionIC.GetSupplyInfo 供应商信息查询"},
+      {"TevSer_PriceQueryPO", "LumoClassActionIC.clsActionIC.PriceQueryPO 采购价格资料查询"},
+      {"TevSer_HPriceQry", "LumoClassActionIC.clsActionIC.HistoryPriceQry 历史价格信息查询"},
+      {"TevSer_VStockStatus", "LumoClassActionIC.clsActionIC.ViewStockStatus 库存状态查询"},
+      {"TevSer_VItemReplace", "LumoClassActionIC.clsActionIC.ViewItemReplace 物料替代查询"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.action);
     for (const bool fails : {false, true}) {
       OnFreshThread([&] {
         FakeTraceLog log;
+        // The viewers show nothing and pick nothing; the browser's message
+        // box goes to the presenter.
+        FakeSupplyFace supplyFace;
+        FakeTradeQuery tradeQuery;
+        FakeStockStatus stockStatus;
+        FakeResourcesBrowser browser;
+        FakePresenter presenter;
         auto para = NewDictionary();  // every handler ends early on it
         para->SetValue("PropString", "DB=demo");
         para->SetValue("P_TaxRateOption", 0);
