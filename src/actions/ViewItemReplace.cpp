@@ -21,14 +21,10 @@ namespace {
 constexpr int16_t kShowMode = 1;
 constexpr int16_t kShowType = 2;
 
-// The ids joined by commas. Every line of a column keeps its place, a
-// blank one too ("10,,30"); then the commas at the ends go, one from each
-// end per round, a round per line. A single value is taken as it stands.
-std::string ItemListText(const Dictionary& para) {
-  if (!para.Lookup("P_ICItemID")) return {};
-  const Variant value = para.GetValue("P_ICItemID", "");
-  if (!value.IsArray()) return vb::CStr(value);
-  const VbArray& column = value.AsArray();
+// The column's ids joined by commas. Every line keeps its place, a blank
+// one too ("10,,30"); then the commas at the ends go, one from each end
+// per round, a round per line.
+std::string JoinEveryLine(const VbArray& column) {
   std::string list;
   for (int32_t i = 1; i <= column.UBound(); ++i) list += vb::CStr(column.at(i)) + ",";
   for (int32_t round = 0; round < column.UBound(); ++round) {
@@ -39,17 +35,13 @@ std::string ItemListText(const Dictionary& para) {
 }
 
 void ShowItemReplacements(const Dictionary& para) {
-  const std::string list = ItemListText(para);
-  // Mend: the browser puts the list into its SQL, so only item ids may be
-  // in it (error -1 before the browser is made); a list of blanks and
-  // commas names no item and gets the message, instead of "IN ( , )".
-  const bool hasItems = !NamesNoItem(list);
-  if (hasItems) RequireItemIdList(list, BlankPieces::Allowed);
-
+  // Checked before the browser is made: a list of blanks and commas gets
+  // the message.
+  const std::string list = ViewerItemList(para, JoinEveryLine);
   const auto browser = CreateObjectAs<IResourcesBrowser>(kResourcesBrowserProgId);
   browser->SetShowMode(kShowMode);
   browser->SetShowType(kShowType);
-  if (hasItems) {
+  if (!list.empty()) {
     browser->SetFilter("t1.FItemID IN (" + list + ")");
     browser->Show();
     return;

@@ -16,13 +16,8 @@ namespace lumo {
 
 namespace {
 
-// The ids joined by commas; a column's blank lines (and element 0) are
-// left out, a single value is taken as it stands.
-std::string ItemListText(const Dictionary& para) {
-  if (!para.Lookup("P_ICItemID")) return {};
-  const Variant value = para.GetValue("P_ICItemID", "");
-  if (!value.IsArray()) return vb::CStr(value);
-  const VbArray& column = value.AsArray();
+// The column's ids joined by commas, its blank lines left out.
+std::string JoinNonBlankLines(const VbArray& column) {
   std::string list;
   for (int32_t i = 1; i <= column.UBound(); ++i) {
     const std::string text = vb::CStr(column.at(i));
@@ -33,18 +28,13 @@ std::string ItemListText(const Dictionary& para) {
 }
 
 void ShowStockStatus(const Dictionary& para) {
-  const std::string list = ItemListText(para);
-  // Mend: the viewer puts the list into its SQL, so only item ids may be in
-  // it (error -1 before the viewer is made); a list of blanks names no item
-  // and shows every item, as an empty one does, instead of "IN ( )".
-  const bool byBill = !NamesNoItem(list);
-  if (byBill) RequireItemIdList(list, BlankPieces::Allowed);
-
+  // Checked before the viewer is made: a list of blanks shows every item.
+  const std::string list = ViewerItemList(para, JoinNonBlankLines);
   const auto viewer = CreateObjectAs<IStockStatusFace>(kStockStatusProgId);
-  if (byBill) {
-    viewer->ShowByBill("t1.FItemID IN (" + list + ")");
-  } else {
+  if (list.empty()) {
     viewer->Show();
+  } else {
+    viewer->ShowByBill("t1.FItemID IN (" + list + ")");
   }
 }
 

@@ -26,6 +26,11 @@ bool EveryPiece(std::string_view list, Visit visit) {
   }
 }
 
+// Whether list names no item at all: every piece blank (",, ," or "").
+bool NamesNoItem(std::string_view list) {
+  return EveryPiece(list, IsBlank);
+}
+
 }  // namespace
 
 bool IsItemId(std::string_view piece) {
@@ -49,8 +54,14 @@ void RequireItemIdList(std::string_view list, BlankPieces blankPieces) {
   });
 }
 
-bool NamesNoItem(std::string_view list) {
-  return EveryPiece(list, IsBlank);
+std::string ViewerItemList(const Dictionary& dctPara,
+                           const std::function<std::string(const VbArray&)>& joinColumn) {
+  if (!dctPara.Lookup("P_ICItemID")) return {};
+  const Variant value = dctPara.GetValue("P_ICItemID", "");
+  std::string list = value.IsArray() ? joinColumn(value.AsArray()) : vb::CStr(value);
+  if (NamesNoItem(list)) return {};
+  RequireItemIdList(list, BlankPieces::Allowed);
+  return list;
 }
 
 }  // namespace lumo

@@ -4,7 +4,11 @@
 // "1) OR 1=1 --" would otherwise become SQL.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
+
+#include "collections/dictionary.h"
 
 namespace lumo {
 
@@ -23,7 +27,12 @@ enum class BlankPieces { Refused, Allowed };
 // passing where they are allowed).
 void RequireItemIdList(std::string_view list, BlankPieces blankPieces);
 
-// Whether list names no item at all: every piece blank (",, ," or "").
-bool NamesNoItem(std::string_view list);
+// The item list that a viewer of the bill's items gets: "P_ICItemID" as one
+// value's text, or a column joined by joinColumn; "" without the key.
+// Mend: the viewer puts the list into its SQL, so a list that is not ids is
+// error -1 (blank pieces allowed); and one that names no item (",, ,")
+// comes back "", as no list, instead of an IN list with nothing in it.
+std::string ViewerItemList(const Dictionary& dctPara,
+                           const std::function<std::string(const VbArray&)>& joinColumn);
 
 }  // namespace lumo
