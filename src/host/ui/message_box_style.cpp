@@ -1,7 +1,5 @@
 #include "host/ui/message_box_style.h"
 
-#include <algorithm>
-
 #include "hostapi/presenter.h"
 #include "platform/error.h"
 
@@ -53,13 +51,13 @@ MessageBoxStyle ReadMessageBoxStyle(int32_t style) {
   const auto defaultButton =
       static_cast<size_t>((style & kDefaultButtonBits) / msgbox::kDefaultButtonUnit);
   read.defaultAnswer = read.buttons[defaultButton < read.buttons.size() ? defaultButton : 0].answer;
-  const auto offers = [&](int32_t answer) {
-    return std::any_of(read.buttons.begin(), read.buttons.end(),
-                       [answer](const MessageBoxButton& b) { return b.answer == answer; });
-  };
-  read.closedAnswer = offers(msgbox::kCancel)    ? msgbox::kCancel
-                      : read.buttons.size() == 1 ? msgbox::kOk
-                                                 : read.defaultAnswer;
+  read.closedAnswer = msgbox::kOk;
+  for (const int32_t refusal : {msgbox::kCancel, msgbox::kNo, msgbox::kAbort}) {
+    if (!AnswerCaption(read, refusal).empty()) {
+      read.closedAnswer = refusal;
+      break;
+    }
+  }
   return read;
 }
 

@@ -151,6 +151,7 @@ TEST_F(QtDialog, MessageBoxAnswersTheButtonClickedOrItsClosedAnswer) {
       {kOkOnly + kInformation, QMessageBox::NoButton, kOk, QMessageBox::Information},
       {kYesNoCancel + kQuestion, QMessageBox::No, kNo, QMessageBox::Question},
       {kOkCancel + kCritical, QMessageBox::NoButton, kCancel, QMessageBox::Critical},
+      {kYesNo + kExclamation, QMessageBox::NoButton, kNo, QMessageBox::Warning},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.style);

@@ -26,9 +26,9 @@ TEST(MessageBoxStyle, ReadsButtonsIconDefaultAndTheClosedAnswer) {
   } cases[] = {
       {kOkOnly + kInformation, {kOk}, kInformation, kOk, kOk},
       {kOkCancel + 256, {kOk, kCancel}, 0, kCancel, kCancel},
-      {kAbortRetryIgnore + kCritical + 512, {kAbort, kRetry, kIgnore}, kCritical, kIgnore, kIgnore},
+      {kAbortRetryIgnore + kCritical + 512, {kAbort, kRetry, kIgnore}, kCritical, kIgnore, kAbort},
       {kYesNoCancel + kQuestion, {kYes, kNo, kCancel}, kQuestion, kYes, kCancel},
-      {kYesNo + kExclamation + 256, {kYes, kNo}, kExclamation, kNo, kNo},
+      {kYesNo + kExclamation, {kYes, kNo}, kExclamation, kYes, kNo},
       {kRetryCancel + 768, {kRetry, kCancel}, 0, kRetry, kCancel},
   };
   for (const auto& c : cases) {

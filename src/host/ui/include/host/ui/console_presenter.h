@@ -6,8 +6,8 @@
 //
 // A message box prints its title and prompt and the buttons, numbered;
 // the answer is a number or a caption, Enter alone presses the default
-// button, and the end of the input closes the box (OK on a box with only
-// OK, else Cancel where offered).
+// button, and the end of the input closes the box (its refusing button:
+// Cancel, No or Abort; OK on a box with only OK).
 #pragma once
 
 #include <cstdint>

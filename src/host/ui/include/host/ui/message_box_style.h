@@ -19,8 +19,8 @@ struct MessageBoxStyle {
   std::vector<MessageBoxButton> buttons;
   int32_t icon = 0;  // msgbox::kCritical ... kInformation, or 0 for none
   int32_t defaultAnswer = 0;
-  // Cancel where the box offers it, OK on a box with only OK; a box
-  // without either cannot be closed, and counts as its default button.
+  // The box's refusing button, so that a box nobody answered starts
+  // nothing: Cancel, else No, else Abort; OK on a box with only OK.
   int32_t closedAnswer = 0;
 };
 
