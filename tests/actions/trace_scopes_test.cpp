@@ -32,12 +32,7 @@ TEST(HandlerTraceScopes, OpenWithTheHandlersTextAndCloseOnlyOnANormalEnd) {
     for (const bool fails : {false, true}) {
       OnFreshThread([&] {
         FakeTraceLog log;
-        // The viewers show nothing and pick nothing; the browser's message
-        // box goes to the presenter.
-        FakeSupplyFace supplyFace;
-        FakeTradeQuery tradeQuery;
-        FakeStockStatus stockStatus;
-        FakeResourcesBrowser browser;
+        FakeViewers viewers;  // they pick nothing
         FakePresenter presenter;
         auto para = NewDictionary();  // every handler ends early on it
         para->SetValue("PropString", "DB=demo");

@@ -2,8 +2,7 @@
 // dialog at its design size, records what a user would see (the caption,
 // the controls, every grid row's text) and answers: a click on `answer`'s
 // button, or the window closed when `answer` is unset or names a button
-// the dialog does not show. Message boxes are recorded and answered with
-// `messageAnswer`.
+// the dialog does not show.
 #pragma once
 
 #include <cstdint>
@@ -32,18 +31,11 @@ struct FakePresenter {
       for (int32_t r = 1; r <= dialog.GridRows(); ++r) rows.push_back(dialog.RowText(r));
       if (!answer || !dialog.Click(*answer)) dialog.Close();
     }
-    struct MessageBox {
-      std::string prompt;
-      int32_t style;
-      std::string title;
-      bool operator==(const MessageBox&) const = default;
-    };
-    std::vector<MessageBox> messageBoxes;
-    int32_t messageAnswer = msgbox::kOk;
+    std::vector<std::string> messageBoxes;  // "title: prompt (style)", each answered OK
     int32_t ShowMessageBox(const std::string& prompt, int32_t style,
                            const std::string& title) override {
-      messageBoxes.push_back({prompt, style, title});
-      return messageAnswer;
+      messageBoxes.push_back(title + ": " + prompt + " (" + std::to_string(style) + ")");
+      return msgbox::kOk;
     }
   };
   explicit FakePresenter(std::optional<int32_t> answer = std::nullopt) {

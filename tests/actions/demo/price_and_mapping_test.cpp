@@ -1,5 +1,4 @@
-// The price write-back, item mapping and price query actions on the demo
-// database, through
+// The price write-back and item mapping actions on the demo database, through
 // DoAction, with the host components registered as lumo-action registers
 // them. Each test gets a fresh copy of the database.
 #include <gtest/gtest.h>
@@ -16,8 +15,6 @@
 #include "host/components/register.h"
 #include "host/data/database_file.h"
 #include "host/data/register.h"
-#include "support/fake_class_info.h"
-#include "support/fake_viewers.h"
 #include "support/order_bill.h"
 
 namespace lumo::testing {
@@ -196,28 +193,6 @@ TEST_F(OnDemoDatabase, MappingTranslatesMixedColumnsBothWays) {
     ASSERT_NE(result_, nullptr);
     EXPECT_EQ(result_->Value("P_MapID"), c.mapId);
   }
-}
-
-// The viewers stand in for the host's; the statements run on SQLite. A
-// price of 117 euros (7.8 yuan each) from supplier 204 (5 % off) comes
-// back in yuan, less the discount; the tax-in-price flag is the profile's.
-TEST_F(OnDemoDatabase, PriceQueryAndHistoryReadCurrencySupplierAndItemNumber) {
-  FakeSupplyFace supplyFace;
-  supplyFace.viewer->picked =
-      MakeRecordset({{"FPrice", "FCyID", "FSupID", "FItemID", "FUnitID", "FDiscount"},
-                     {{117, 3, 204, 1004, 4, 0}}});
-  auto para = NewDictionary();
-  para->SetValue("P_CalDiscount", 1);
-  EXPECT_EQ(Run("TevSer_PriceQueryPO", para), 0);
-  EXPECT_EQ(clsActionIC::LastError().number, 0) << clsActionIC::LastError().description;
-  ASSERT_NE(result_, nullptr);
-  EXPECT_DOUBLE_EQ(result_->Value("P_FPrice").AsDouble(), 117 * 7.8 * 0.95);
-
-  FakeTradeQuery tradeQuery;
-  para = NewDictionary();
-  para->SetValue("P_ICItemID", 1005);
-  EXPECT_EQ(Run("TevSer_HPriceQry", para), 0);
-  EXPECT_EQ(tradeQuery.viewer->calls.at(4), "ItemNumber 04.001");
 }
 
 }  // namespace
