@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/vb.h"
 #include "variant_json.h"
 
 namespace lumo::app {
@@ -24,12 +25,6 @@ std::vector<std::string> Names(const std::map<std::string, Value>& table) {
   std::vector<std::string> names;
   for (const auto& entry : table) names.push_back(entry.first);
   return names;
-}
-
-std::string OneLine(std::string text) {
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
 }
 
 }  // namespace
@@ -101,7 +96,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
     options.helpText = app.help();
     return options;
   } catch (const CLI::ParseError& error) {
-    throw UsageError(OneLine(error.what()));
+    // Run prints a message on one line; CLI11's ends in a line feed.
+    throw UsageError(std::string(vb::TrimWhiteSpace(error.what())));
   }
   options.ui = kUiModes.at(ui);
   if (answerOption->count() > 0) options.answer = kAnswers.at(answer);

@@ -29,9 +29,8 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
   ActionResult result = 0;
   LastErrorOfThread().Clear();
   try {
-    const std::string name = vb::UCase(sFunction);
     for (const Action& action : kActions) {
-      if (vb::UCase(action.name) == name) {
+      if (vb::EqualsIgnoringCase(action.name, sFunction)) {
         result = (this->*action.handler)(dctPara, dctReturn);
         break;
       }

@@ -111,16 +111,6 @@ class Scanner {
 
 }  // namespace
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) !=
-        std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 bool SqlToken::IsWord(std::string_view keyword) const {
   return kind == Kind::Word && EqualsIgnoringCase(text, keyword);
 }

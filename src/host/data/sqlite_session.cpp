@@ -2,20 +2,14 @@
 
 #include <fmt/format.h>
 
-#include <cctype>
-
 #include "host/data/data_error.h"
+#include "platform/vb.h"
 
 namespace lumo::data {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxCachedQueries = 64;
-
-bool IsBlank(const char* text) {
-  while (*text != '\0' && std::isspace(static_cast<unsigned char>(*text))) ++text;
-  return *text == '\0';
-}
 
 Variant ColumnValue(sqlite3_stmt* statement, int column) {
   switch (sqlite3_column_type(statement, column)) {
@@ -90,7 +84,8 @@ SqliteSession::StatementPtr SqliteSession::Prepare(const std::string& sql) const
   }
   StatementPtr statement(raw);
   // SQLite would silently skip whatever follows the first statement.
-  if (tail != nullptr && !IsBlank(tail)) RaiseInvalidRequest("More than one statement in: " + sql);
+  if (tail != nullptr && !vb::TrimWhiteSpace(tail).empty())
+    RaiseInvalidRequest("More than one statement in: " + sql);
   return statement;
 }
 
