@@ -117,8 +117,9 @@ TEST(TsqlDialect, PlainStatementsPassUnchangedButForSurroundingBlanks) {
   };
   for (const char* sql : kCases) {
     SCOPED_TRACE(sql);
-    EXPECT_EQ(Texts(TranslateForSqlite(" " + std::string(sql) + " \r\n")),
-              std::vector<std::string>{sql});
+    std::string padded = " ";
+    padded.append(sql).append(" \r\n");
+    EXPECT_EQ(Texts(TranslateForSqlite(padded)), std::vector<std::string>{sql});
   }
 }
 

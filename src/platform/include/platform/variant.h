@@ -34,7 +34,7 @@ struct VbArray {
   VbArray(int32_t lower, std::vector<Variant> elements);
 
   int32_t LBound() const { return lbound; }
-  int32_t UBound() const { return lbound + static_cast<int32_t>(items.size()) - 1; }
+  int32_t UBound() const;  // defined below Variant, which items.size() needs whole
   // Element access with VB's bound check (error 9).
   Variant& at(int32_t index);
   const Variant& at(int32_t index) const;
@@ -92,6 +92,10 @@ class Variant {
                VbArray>
       value_;
 };
+
+inline int32_t VbArray::UBound() const {
+  return lbound + static_cast<int32_t>(items.size()) - 1;
+}
 
 // VB's IsArray, IsNull, IsEmpty, IsObject, LBound and UBound (error 9 for a
 // value that is not an array).
