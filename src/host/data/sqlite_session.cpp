@@ -8,7 +8,6 @@
 namespace lumo::data {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxCachedQueries = 64;
 
 Variant ColumnValue(sqlite3_stmt* statement, int column) {
@@ -51,7 +50,15 @@ struct ResetOnExit {
   }
 };
 
+[[noreturn]] void RaiseCannotOpen(const std::string& path, int rc, const char* reason) {
+  RaiseDatabaseError(rc, fmt::format("Cannot open the database file {}: {}", path, reason), "open");
+}
+
 }  // namespace
+
+void RaiseNoDatabaseFile(const std::string& path) {
+  RaiseCannotOpen(path, SQLITE_CANTOPEN, sqlite3_errstr(SQLITE_CANTOPEN));
+}
 
 SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   // No implicit creation when opening: a mistyped path must not become an
@@ -62,13 +69,10 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (rc != SQLITE_OK) {
-    RaiseDatabaseError(rc,
-                       fmt::format("Cannot open the database file {}: {}", path,
-                                   db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)),
-                       "open");
+    RaiseCannotOpen(path, rc, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   }
   sqlite3_extended_result_codes(db, 0);
-  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  sqlite3_busy_timeout(db, kSqliteBusyTimeoutMs);
 }
 
 void SqliteSession::RaiseLastError(std::string_view statement) const {
