@@ -69,11 +69,20 @@ TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(empty.c_str(), &db), SQLITE_OK);
   const int inserted = sqlite3_exec(
-      db, "INSERT INTO t_Currency (FCurrencyID, FOperator, FExchangeRate) VALUES (4, '/', 8)",
+      db,
+      "INSERT INTO t_Currency (FCurrencyID, FOperator, FExchangeRate) VALUES (4, '/', 8), "
+      "(5, '/', 1e-320)",
       nullptr, nullptr, nullptr);
   sqlite3_close(db);
   ASSERT_EQ(inserted, SQLITE_OK);
   EXPECT_EQ(Json::parse(Run(action).out)["return"]["P_ExchangeRate"], 0.125);
+
+  // An inverse beyond a Double is VB's overflow: the action fails, the JSON is printed.
+  const Outcome overflow = Run({"--db", empty, "TevSer_GetExchangeRate", "P_CurrencyID=5"});
+  ASSERT_EQ(overflow.status, 0) << overflow.err;
+  EXPECT_EQ(Json::parse(overflow.out)["return"], nullptr);
+  EXPECT_EQ(Json::parse(overflow.out)["error"], Json::parse(R"({"number": 6, "source":
+      "TevSer_GetExchangeRate:", "description": "Overflow"})"));
 
   // A failed action is still result 0, and the output says why.
   const Json failed = Json::parse(Run({"--db", demo, "TevSer_GetExchangeRate", "PropString="}).out);
