@@ -76,8 +76,8 @@ TEST_F(ComponentsTest, AnEmptyDatabaseTakesARowNamingOnlyTheColumnsTheActionsUse
       "t_Organization (FItemID,FValueAddRate) VALUES (7,13)",
       "t_Supplier (FItemID,FValueAddRate,FDiscount) VALUES (7,13,5)",
       "POOrder (FInterID) VALUES (7)",
-      "POOrderEntry (FInterID,FEntryID,FItemID,FUnitID,FQty,FAuxQty,FPrice,FAuxPrice,FAuxTaxPrice,"
-      "FTaxRate,FDiscountRate) VALUES (7,1,7,7,12,1,1,12,13.56,13,0)",
+      ("POOrderEntry (FInterID,FEntryID,FItemID,FUnitID,FQty,FAuxQty,FPrice,FAuxPrice,"
+       "FAuxTaxPrice,FTaxRate,FDiscountRate) VALUES (7,1,7,7,12,1,1,12,13.56,13,0)"),
       "t_ItemMapping (FEntryID,FParentID,FItemID,FNumber,FName) VALUES (7,7,7,'S-7','y')",
       "t_SupplyPrice (FSupID,FItemID,FUnitID,FCyID,FPrice,FDiscount) VALUES (7,7,7,1,9,0)",
       "t_POMaxPrice (FItemID,FMaxPrice) VALUES (7,10)",
