@@ -208,9 +208,11 @@ TEST_F(LumoAction, OutputAndDatabasesThatCannotBeWrittenExitOne) {
   // The error names the file asked for, not the temporary one written first.
   const Outcome refused = Run({"--create-db", "/proc/lumo-action-test.db"});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err.rfind(
-                "lumo-action: Cannot open the database file /proc/lumo-action-test.db: ", 0),
-            0u)
+  EXPECT_EQ(
+      refused.err.rfind(
+          "lumo-action: SQLite error 14: Cannot open the database file /proc/lumo-action-test.db: ",
+          0),
+      0u)
       << refused.err;
   EXPECT_EQ(refused.err.find(".lumo-action-"), std::string::npos) << refused.err;
 }

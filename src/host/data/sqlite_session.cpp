@@ -55,7 +55,8 @@ struct ResetOnExit {
 };
 
 [[noreturn]] void RaiseCannotOpen(const std::string& path, int rc, const char* reason) {
-  RaiseDatabaseError(rc, fmt::format("Cannot open the database file {}: {}", path, reason), "open");
+  RaiseDatabaseError(EngineCode(rc),
+                     fmt::format("Cannot open the database file {}: {}", path, reason), "open");
 }
 
 }  // namespace
@@ -73,9 +74,7 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (rc != SQLITE_OK) {
-    std::string EngineCode(int resultCode) {
-      return fmt::format("SQLite error {}", resultCode);
-    }
+    RaiseCannotOpen(path, rc, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   }
   sqlite3_extended_result_codes(db, 0);
   sqlite3_busy_timeout(db, kSqliteBusyTimeoutMs);
