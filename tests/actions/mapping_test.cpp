@@ -1,3 +1,5 @@
+// TevSer_GetMapNumber and TevSer_SynMapAndItem: the mapping between the
+// company's items and a partner's mapping entries.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -7,23 +9,11 @@
 
 #include "host/data/emitted_sql.h"
 #include "support/action_test_access.h"
+#include "support/dictionary_entries.h"
 #include "support/fake_class_info.h"
 
 namespace lumo::testing {
-
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines SplitLines(const std::string& text) {
-  Lines lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  lines.push_back(text.substr(start));
-  return lines;
-}
 
 // A list: element 0 (not read) is -1, then the values.
 Variant List(std::vector<Variant> values) {
@@ -42,81 +32,59 @@ Table Results(const std::vector<std::pair<Variant, Variant>>& rows) {
 }
 
 // The action's result and "P_MapID" (nullopt: not written). Nothing as items
-// leaves "P_ICItemID" out.
-std::pair<ActionResult, std::optional<Variant>> SynMapAndItem(Variant items, Variant mapType = 0,
-                                                              Variant synType = 0,
-                                                              Variant partner = 7) {
-  auto para = NewDictionary();
-  para->SetValue("PropString", "DB=demo");
-  para->SetValue("P_MapType", std::move(mapType));
-  para->SetValue("P_SynType", std::move(synType));
-  para->SetValue("P_SupplierOrCustomerID", std::move(partner));
+// leaves "P_ICItemID" out, Empty as partner "P_SupplierOrCustomerID".
+std::pair<ActionResult, std::optional<Variant>> Map(const char* action, Variant items,
+                                                    Variant mapType = 0, Variant synType = 0,
+                                                    Variant partner = 7) {
+  const DictionaryRef para = ParaOf({{"P_MapType", mapType}, {"P_SynType", synType}});
+  if (!partner.IsEmpty()) para->SetValue("P_SupplierOrCustomerID", std::move(partner));
   if (!items.IsNothing()) para->SetValue("P_ICItemID", std::move(items));
   DictionaryRef result;
-  const ActionResult answer = ActionTestAccess::Call("TevSer_SynMapAndItem", para, result);
+  const ActionResult answer = ActionTestAccess::Call(action, para, result);
   if (!result || !result->Lookup("P_MapID")) return {answer, std::nullopt};
   return {answer, result->Value("P_MapID")};
 }
 
+const char* const kSyn = "TevSer_SynMapAndItem";
+
 }  // namespace
 
-// The list goes to the database as one batch, line by line; the query part
-// depends on map and synchronisation type (none for a map type other than 0).
+// The list goes to the database as one batch, each value its leading
+// number rounded to even (Empty 0); the query part depends on map and
+// synchronisation type (none for a map type other than 0).
 TEST(SynMapAndItem, ListIsOneBatch) {
-  const Lines toEntries = {"Select u1.FIndex,Min(v1.FEntryID) as FInterID from #TmpItem u1",
-                           "Left Join v_SToIMapping v1 on u1.FItemID = v1.FItemID And "
-                           "v1.FParentID = 7",
-                           "Group by u1.FIndex", "Order by u1.FIndex", ""};
-  const Lines toItems = {"Select u1.FIndex,Min(v1.FItemID) as FInterID from #TmpItem u1",
-                         "Left Join v_SToIMapping v1 on u1.FItemID = v1.FEntryID And "
-                         "v1.FParentID = 7",
-                         "Group by u1.FIndex", "Order by u1.FIndex", ""};
+  const std::string batch = data::emitted::kMappingBatch;  // 101, 102, 103 to entries, partner 7
+  const size_t select = batch.find("\r\nSelect");
+  const std::string query = batch.substr(select, batch.find("\r\nDrop") - select);
+  const std::string toItems = With(
+      batch, {{"Min(v1.FEntryID)", "Min(v1.FItemID)"}, {"= v1.FItemID And", "= v1.FEntryID And"}});
+  const Variant items = List({101, 102, 103});
   const struct {
     const char* name;
-    Variant mapType, synType;
-    Lines query;
+    Variant items, mapType, synType;
+    std::string batch;
   } cases[] = {
-      {"items to entries", 0, 0, toEntries},
-      {"entries to items", 0, "1", toItems},
-      {"types 0.5 and 2.5 are 0 and 2", "0.5", 2.5, toItems},
-      {"map type 1", 1, 0, {}},
+      {"items to entries", items, 0, 0, batch},
+      {"entries to items", items, 0, "1", toItems},
+      {"types 0.5 and 2.5 are 0 and 2", items, "0.5", 2.5, toItems},
+      {"map type 1", items, 1, 0, With(batch, {{query, ""}})},
+      {"leading numbers, Empty 0", List({Variant(), "102.5", -3}), 0, 0,
+       With(batch, {{"(1,101)", "(1,0)"}, {"(3,103)", "(3,-3)"}})},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeClassInfo database;  // no recordset comes back
-    EXPECT_EQ(SynMapAndItem(List({101, 102}), c.mapType, c.synType),
-              std::pair(0, std::optional(Longs({0, 0, 0}))));
-    Lines expected = {"Set NoCount On ",
-                      "",
-                      "Create Table #TmpItem(FIndex int not null default(0) , FItemID int not "
-                      "null default(0))",
-                      "",
-                      "Insert Into #TmpItem (FIndex,FItemID) Values(1,101)",
-                      "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)",
-                      ""};
-    expected.insert(expected.end(), c.query.begin(), c.query.end());
-    expected.push_back("Drop Table #TmpItem");
-    ASSERT_EQ(database.db->calls.size(), 1u);
-    EXPECT_EQ(database.db->calls[0].first, "DB=demo");
-    EXPECT_EQ(SplitLines(database.db->calls[0].second), expected);
+    EXPECT_EQ(Map(kSyn, c.items, c.mapType, c.synType),
+              std::pair(0, std::optional(Longs({0, 0, 0, 0}))));
+    EXPECT_EQ(database.db->calls, (Calls{{"DB=demo", c.batch}}));
   }
-  // Values are leading numbers rounded to even, Empty is 0.
-  FakeClassInfo database;
-  SynMapAndItem(List({Variant(), "102.5", -3}));
-  const Lines lines = SplitLines(database.db->calls.at(0).second);
-  EXPECT_EQ(Lines(lines.begin() + 4, lines.begin() + 7),
-            (Lines{"Insert Into #TmpItem (FIndex,FItemID) Values(1,0)",
-                   "Insert Into #TmpItem (FIndex,FItemID) Values(2,102)",
-                   "Insert Into #TmpItem (FIndex,FItemID) Values(3,-3)"}));
-  // The data layer's own tests run what the action sends.
-  SynMapAndItem(List({101, 102, 103}));
-  EXPECT_EQ(database.db->calls.at(1).second, data::emitted::kMappingBatch);
 }
 
 // Each record lands at its FIndex; records the list cannot hold, and lists
 // without elements, answer -1 and leave "P_MapID" unwritten.
 TEST(SynMapAndItem, ListResultsByPosition) {
   const Variant none = Variant::Null();
+  const auto no = std::nullopt;
   const struct {
     const char* name;
     Variant items;
@@ -130,50 +98,80 @@ TEST(SynMapAndItem, ListResultsByPosition) {
        Longs({0, 501, 0, 503})},
       {"records out of order, NULL", List({1, 2}), Results({{2, 502}, {1, none}}), 0,
        Longs({0, 0, 502})},
-      {"upper bound 0: no query", VbArray(0, std::vector<Variant>{5}), std::nullopt, 0, Longs({0})},
-      {"more records than values", List({1}), Results({{1, 501}, {1, 502}}), -1, std::nullopt},
-      {"FIndex 0", List({1}), Results({{0, 501}}), -1, std::nullopt},
-      {"FIndex beyond the list", List({1}), Results({{2, 501}}), -1, std::nullopt},
-      {"no elements", VbArray(0, -1), std::nullopt, -1, std::nullopt},
-      {"no element 1", VbArray(2, std::vector<Variant>{5, 6}), std::nullopt, -1, std::nullopt},
-      {"value beyond a Long", List({3000000000.0}), std::nullopt, -1, std::nullopt},
+      {"upper bound 0: no query", VbArray(0, std::vector<Variant>{5}), no, 0, Longs({0})},
+      {"more records than values", List({1}), Results({{1, 501}, {1, 502}}), -1, no},
+      {"FIndex 0", List({1}), Results({{0, 501}}), -1, no},
+      {"FIndex beyond the list", List({1}), Results({{2, 501}}), -1, no},
+      {"no elements", VbArray(0, -1), no, -1, no},
+      {"no element 1", VbArray(2, std::vector<Variant>{5, 6}), no, -1, no},
+      {"value beyond a Long", List({3000000000.0}), no, -1, no},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeClassInfo database;
     if (c.records) database.db->queue.push_back(*c.records);
-    EXPECT_EQ(SynMapAndItem(c.items), std::pair(c.result, c.mapId));
+    EXPECT_EQ(Map(kSyn, c.items), std::pair(c.result, c.mapId));
     EXPECT_EQ(database.db->calls.size(), c.records ? 1u : 0u);
   }
 }
 
-TEST(SynMapAndItem, SingleValueAndNothingToDo) {
+// Ids and the map type are leading numbers rounded to even; the map type is
+// 16-bit. "P_MapID" is "" first, then the first record's entry (NULL: 0).
+// Errors answer -1 and leave it as it was.
+TEST(Mapping, OneValueLooksUpItsEntryOrItemForAPartner) {
+  const std::string map =
+      "Select FEntryID as FInterID,FNumber as FMapNumber, FName as FMapName From v_SToIMapping "
+      "Where FItemID = ";
   const std::string toEntry =
       "Select FEntryID as FInterID,FNumber as FNumber, FName as FName From v_SToIMapping Where "
       "FItemID = ";
   const std::string toItem =
       "Select FItemID as FInterID,FItemNumber as FNumber,'' as FName From v_SToIMapping Where "
       "FEntryID = ";
+  const char* const get = "TevSer_GetMapNumber";
+  const Variant N = Variant::Null(), E, nothing = Variant::Nothing();
+  const auto no = std::nullopt;
   const struct {
     const char* name;
-    Variant items, mapType, synType, partner;
-    std::string sql;  // "": no query
+    const char* action;
+    Variant mapType, synType, partner, item;
+    const char* where;  // "": no query
+    std::vector<Variant> entries;
+    ActionResult result;
     std::optional<Variant> mapId;
   } cases[] = {
-      {"entry 55 to its item", 55, 0, 1, 7, toItem + "55 And FParentID = 7", 1205},
-      {"item 101 to its entry", "101", 0, 0, 7, toEntry + "101 And FParentID = 7", 1205},
-      {"Empty is item 0", Variant(), 0, 0, 7, toEntry + "0 And FParentID = 7", 1205},
-      {"map type 1", 55, 1, 0, 7, "", ""},
-      {"no partner", 55, 0, 0, 0, "", std::nullopt},
-      {"no P_ICItemID", Variant::Nothing(), 0, 0, 7, "", std::nullopt},
-      {"no partner for a list", List({1}), 0, 0, "0.4", "", std::nullopt},
+      {"supplier 12, item 345", get, 0, 0, 12, 345, "345 And FParentID = 12", {77, 78}, 0, 77},
+      {"NULL entry", get, 0, 0, 12, 345, "345 And FParentID = 12", {N}, 0, 0},
+      {"no entry", get, 0, 0, 12, 345, "345 And FParentID = 12", {}, 0, ""},
+      {"negative ids as they are", get, 0, 0, -12, "-345", "-345 And FParentID = -12", {5}, 0, 5},
+      {"map type 0.5 rounds to 0", get, "0.5", 0, 12, 345, "345 And FParentID = 12", {5}, 0, 5},
+      {"map type 1.5 rounds to 2", get, "1.5", 0, 12, 345, "", {5}, 0, ""},
+      {"no supplier", get, 0, 0, E, 345, "", {5}, 0, ""},
+      {"item 0", get, 0, 0, 12, "x", "", {5}, 0, ""},
+      {"supplier beyond a Long", get, 0, 0, 3000000000.0, 345, "", {5}, -1, no},
+      {"map type beyond an Integer", get, 40000, 0, 12, 345, "", {5}, -1, no},
+      {"database error", get, 0, 0, 12, 345, "345 And FParentID = 12", {}, -1, ""},
+      {"entry 55 to its item", kSyn, 0, 1, 7, 55, "55 And FParentID = 7", {1205}, 0, 1205},
+      {"item 101 to its entry", kSyn, 0, 0, 7, "101", "101 And FParentID = 7", {1205}, 0, 1205},
+      {"Empty is item 0", kSyn, 0, 0, 7, E, "0 And FParentID = 7", {1205}, 0, 1205},
+      {"map type 1", kSyn, 1, 0, 7, 55, "", {1205}, 0, ""},
+      {"no partner", kSyn, 0, 0, 0, 55, "", {1205}, 0, no},
+      {"no P_ICItemID", kSyn, 0, 0, 7, nothing, "", {1205}, 0, no},
+      {"no partner for a list", kSyn, 0, 0, "0.4", List({1}), "", {1205}, 0, no},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeClassInfo database;
-    database.db->queue.push_back({{"FInterID", "FNumber", "FName"}, {{1205, "N", ""}}});
-    EXPECT_EQ(SynMapAndItem(c.items, c.mapType, c.synType, c.partner), std::pair(0, c.mapId));
-    EXPECT_EQ(database.db->calls, (c.sql.empty() ? Calls{} : Calls{{"DB=demo", c.sql}}));
+    Table table{{"FInterID", "FNumber", "FName"}, {}};
+    for (const Variant& entry : c.entries) table.rows.push_back({entry, "N", ""});
+    database.db->queue.push_back(table);
+    const bool queried = *c.where;
+    if (c.result == -1 && queried) database.db->failure = ErrorInfo{-1, "db", "refused", "", 0};
+    EXPECT_EQ(Map(c.action, c.item, c.mapType, c.synType, c.partner), std::pair(c.result, c.mapId));
+    const std::string& select = std::string_view(c.action) == get ? map
+                                : c.synType == 0                  ? toEntry
+                                                                  : toItem;
+    EXPECT_EQ(database.db->calls, (queried ? Calls{{"DB=demo", select + c.where}} : Calls{}));
   }
 }
 
