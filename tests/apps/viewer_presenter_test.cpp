@@ -33,28 +33,30 @@ TEST(ViewerPresenter, ScriptedListsPickAsToldAndSayWhenTheyGoUnseen) {
       "DBFile=" + (folder / "demo.db").string() + ";UserID=16;Language=CHS");
   viewers::RegisterViewers();
 
+  // One price list viewer for every case, in this order: a show that
+  // picks nothing forgets the record an earlier show returned.
+  const auto face = CreateObjectAs<ISupplyFace>(kSupplyFaceProgId);
+  face->SetSelICItemID(1451);
   const struct {
     std::vector<std::string> args;
-    bool stock;         // the stock of item 1455 (one record, only looked at)
-    const char* price;  // of the record picked from the carriage's three; nullptr: none
+    const char* record;  // FPrice|FCyID|FSupID|FItemID|FUnitID|FDiscount
     const char* told;
+    bool callByBill = true;
   } cases[] = {
-      {{"--ui", "none", "--pick", "2"}, false, "176", ""},
-      {{"--pick", "1"}, false, "185", ""},
-      {{"--ui", "none", "--pick", "0"}, false, nullptr, ""},
+      {{"--ui", "none", "--pick", "2"}, "176|1|251|1451|1|2", ""},
+      {{"--ui", "none", "--pick", "0"}, "none", ""},
+      {{"--ui", "none", "--pick", "3"}, "24.8|2|252|1451|1|0", ""},
       {{"--ui", "none"},
-       false,
-       nullptr,
+       "none",
        "lumo-action: no user interface to show the list \"采购价格资料\" (3 records; see --ui, "
        "--pick): cancelled\n"},
       {{"--answer", "yes", "--pick", "4"},
-       false,
-       nullptr,
+       "none",
        "lumo-action: --pick 4: the list \"采购价格资料\" has 3 records: cancelled\n"},
-      {{"--ui", "none", "--pick", "1"},
-       true,
-       nullptr,
-       "lumo-action: no user interface to show the list \"库存状态\" (1 record; see --ui)\n"},
+      {{"--pick", "1"},
+       "none",
+       "lumo-action: no user interface to show the list \"采购价格资料\" (3 records; see --ui)\n",
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.size() > 1 ? c.args[1] : c.args[0]);
@@ -63,17 +65,23 @@ TEST(ViewerPresenter, ScriptedListsPickAsToldAndSayWhenTheyGoUnseen) {
     std::istringstream in;
     std::ostringstream err;
     const auto registration = RegisterPresenter(ParseOptions(args), in, err);
-    if (c.stock) {
-      CreateObjectAs<IStockStatusFace>(kStockStatusProgId)->ShowByBill("t1.FItemID IN (1455)");
-    } else {
-      const auto face = CreateObjectAs<ISupplyFace>(kSupplyFaceProgId);
-      face->SetSelICItemID(1451);
-      face->Show(1);
-      const RecordsetRef picked = face->ReturnRecordSet();
-      EXPECT_EQ(picked ? vb::CStr(picked->Value("FPrice")) : "none", c.price ? c.price : "none");
+    face->SetCallByBill(c.callByBill);
+    face->Show(1);
+    const RecordsetRef record = face->ReturnRecordSet();
+    std::string fields = record ? "" : "none";
+    for (const char* name : {"FPrice", "FCyID", "FSupID", "FItemID", "FUnitID", "FDiscount"}) {
+      if (record) fields += (fields.empty() ? "" : "|") + vb::CStr(record->Value(name));
     }
+    EXPECT_EQ(fields, c.record);
     EXPECT_EQ(err.str(), c.told);
   }
+  // A list only looked at, of one record.
+  std::istringstream in;
+  std::ostringstream err;
+  const auto registration = RegisterPresenter(ParseOptions({"--ui", "none", "X"}), in, err);
+  CreateObjectAs<IStockStatusFace>(kStockStatusProgId)->ShowByBill("t1.FItemID IN (1455)");
+  EXPECT_EQ(err.str(),
+            "lumo-action: no user interface to show the list \"库存状态\" (1 record; see --ui)\n");
   fs::remove_all(folder);
 }
 

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QTest>
+#include <string>
 
 namespace lumo::ui {
 
@@ -24,6 +25,16 @@ inline void DoubleClickRow(QDialog& window, int row) {
   // A double-click is a press, a release and a double-click event.
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+}
+
+// The column's texts as the table shows them, top to bottom, joined by ",".
+inline std::string ShownColumn(QDialog& window, int column) {
+  const QAbstractItemModel& rows = *Table(window).model();
+  std::string texts;
+  for (int r = 0; r < rows.rowCount(); ++r) {
+    texts += (r ? "," : "") + rows.data(rows.index(r, column)).toString().toStdString();
+  }
+  return texts;
 }
 
 }  // namespace lumo::ui

@@ -77,20 +77,5 @@ TEST(ConsoleRecordList, AsksAgainUntilItUnderstandsAndTheEndOfInputCancels) {
   }
 }
 
-TEST(ConsoleRecordList, AnEmptyListSaysSo) {
-  RecordList list;
-  list.title = "库存状态";
-  list.columns = {{"物料代码", false}};
-  std::istringstream in("1\n");
-  std::ostringstream out;
-  EXPECT_EQ(ConsolePresenter(in, out).ShowRecordList(list), std::nullopt);
-  EXPECT_EQ(out.str(),
-            "== 库存状态 ==\n"
-            "#  物料代码\n"
-            "-  --------\n"
-            "(no records)\n"
-            "0 closes > 0 closes > \n");
-}
-
 }  // namespace
 }  // namespace lumo::ui
