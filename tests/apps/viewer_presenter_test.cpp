@@ -8,15 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "host/components/register.h"
-#include "host/data/database_file.h"
-#include "host/data/register.h"
-#include "host/viewers/register.h"
 #include "hostapi/stock_status.h"
 #include "hostapi/supply_face.h"
 #include "options.h"
 #include "platform/vb.h"
 #include "presenters.h"
+#include "support/viewer_host.h"
 
 namespace lumo::app {
 namespace {
@@ -24,14 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ViewerPresenter, ScriptedListsPickAsToldAndSayWhenTheyGoUnseen) {
-  const fs::path folder = fs::temp_directory_path() / ("lumo-pick-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  data::CreateDatabase((folder / "demo.db").string(), /*withDemoData=*/true);
-  data::RegisterDataAccess();
-  components::RegisterHostComponents({})->Set(
-      static_cast<int32_t>(::getpid()), "PropsString",
-      "DBFile=" + (folder / "demo.db").string() + ";UserID=16;Language=CHS");
-  viewers::RegisterViewers();
+  const std::string database =
+      (fs::temp_directory_path() / ("lumo-pick-" + std::to_string(::getpid()) + ".db")).string();
+  testing::RegisterViewerHost(database);
 
   // One price list viewer for every case, in this order: a show that
   // picks nothing forgets the record an earlier show returned.
@@ -82,7 +74,7 @@ TEST(ViewerPresenter, ScriptedListsPickAsToldAndSayWhenTheyGoUnseen) {
   CreateObjectAs<IStockStatusFace>(kStockStatusProgId)->ShowByBill("t1.FItemID IN (1455)");
   EXPECT_EQ(err.str(),
             "lumo-action: no user interface to show the list \"库存状态\" (1 record; see --ui)\n");
-  fs::remove_all(folder);
+  fs::remove(database);
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include "host/viewers/record_listing.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
+#include "host/components/database.h"
+#include "host/viewers/viewer_session.h"
 #include "hostapi/presenter.h"
 #include "platform/error.h"
 #include "platform/vb.h"
@@ -28,35 +32,36 @@ std::string CellText(const Recordset& records, const ListedColumn& column) {
   return vb::Format(vb::CDbl(value), NumberPattern(decimals));
 }
 
-}  // namespace
-
-RecordList ListRecords(const ViewerSession& session, const std::string& title,
-                       std::span<const ListedColumn> columns, Recordset& records, bool pickable) {
+RecordList ListRecords(const ViewerSession& session, const Listing& listing, Recordset& records) {
   RecordList list;
-  list.title = title;
+  list.title = session.Text(std::string(listing.title)) + listing.titleSuffix;
   list.fontName = session.FontName();
-  list.pickable = pickable;
-  for (const ListedColumn& column : columns) {
+  list.pickable = listing.pickable;
+  for (const ListedColumn& column : listing.columns) {
     list.columns.push_back(
         {session.Text(std::string(column.title)), column.decimals != ListedColumn::kText});
   }
-  records.MoveFirst();
-  for (; !records.Eof(); records.MoveNext()) {
+  for (records.MoveFirst(); !records.Eof(); records.MoveNext()) {
     std::vector<std::string>& row = list.rows.emplace_back();
-    for (const ListedColumn& column : columns) row.push_back(CellText(records, column));
+    for (const ListedColumn& column : listing.columns) row.push_back(CellText(records, column));
   }
   return list;
 }
 
-std::optional<size_t> ShowRecords(const RecordList& list) {
-  return CreateObjectAs<IPresenter>(kPresenterProgId)->ShowRecordList(list);
-}
+}  // namespace
 
-void MoveToRecord(Recordset& records, size_t index) {
+RecordsetRef ShowListing(const Listing& listing, const std::string& sql) {
+  const ViewerSession session = ViewerSession::Current();
+  const RecordsetRef records = components::Query(session.Props(), sql);
+  const RecordList list = ListRecords(session, listing, Deref(records));
+  const std::optional<size_t> picked =
+      CreateObjectAs<IPresenter>(kPresenterProgId)->ShowRecordList(list);
+  if (!picked) return nullptr;
   // A presenter's pick beyond the list would leave no current record.
-  if (index >= static_cast<size_t>(records.RecordCount())) Raise(vberr::kSubscript, "Recordset");
-  records.MoveFirst();
-  for (size_t i = 0; i < index; ++i) records.MoveNext();
+  if (*picked >= list.rows.size()) Raise(vberr::kSubscript, "Recordset");
+  records->MoveFirst();
+  for (size_t i = 0; i < *picked; ++i) records->MoveNext();
+  return records;
 }
 
 }  // namespace lumo::viewers

@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "host/components/database.h"
 #include "host/viewers/item_condition.h"
 #include "host/viewers/record_listing.h"
 #include "platform/error.h"
@@ -41,19 +40,16 @@ void ResourcesBrowser::Show() {
           fmt::format("ShowType {}: the browser shows the item replacements (ShowType {}) only",
                       showType_, kReplacements));
   }
-  const ViewerSession session = ViewerSession::Current();
-  const RecordsetRef records = components::Query(
-      session.Props(),
-      fmt::format("SELECT t1.FItemID,t1.FNumber,t1.FName,t1.FModel,r.FReplaceItemID,"
-                  "t2.FNumber AS FReplaceNumber,t2.FName AS FReplaceName,"
-                  "t2.FModel AS FReplaceModel,r.FRate,r.FPriority,r.FNote "
-                  "FROM t_ItemReplace r "
-                  "INNER JOIN t_ICItemCore t1 ON t1.FItemID=r.FItemID "
-                  "LEFT JOIN t_ICItemCore t2 ON t2.FItemID=r.FReplaceItemID "
-                  "WHERE {} ORDER BY t1.FNumber,t1.FItemID,r.FPriority,t2.FNumber,r.FEntryID",
-                  where_));
-  ShowRecords(ListRecords(session, session.Text("物料替代"), kColumns, Deref(records),
-                          /*pickable=*/false));
+  const std::string sql = fmt::format(
+      "SELECT t1.FItemID,t1.FNumber,t1.FName,t1.FModel,r.FReplaceItemID,"
+      "t2.FNumber AS FReplaceNumber,t2.FName AS FReplaceName,"
+      "t2.FModel AS FReplaceModel,r.FRate,r.FPriority,r.FNote "
+      "FROM t_ItemReplace r "
+      "INNER JOIN t_ICItemCore t1 ON t1.FItemID=r.FItemID "
+      "LEFT JOIN t_ICItemCore t2 ON t2.FItemID=r.FReplaceItemID "
+      "WHERE {} ORDER BY t1.FNumber,t1.FItemID,r.FPriority,t2.FNumber,r.FEntryID",
+      where_);
+  ShowListing({"物料替代", "", kColumns}, sql);
 }
 
 }  // namespace lumo::viewers

@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "host/components/database.h"
 #include "host/viewers/item_condition.h"
 #include "host/viewers/record_listing.h"
 
@@ -36,23 +35,20 @@ void StockStatusFace::Show() {
 }
 
 void StockStatusFace::ShowItems(const std::string& where) {
-  const ViewerSession session = ViewerSession::Current();
-  const RecordsetRef records = components::Query(
-      session.Props(),
-      fmt::format("SELECT t1.FItemID,t1.FNumber,t1.FName,t1.FModel,st.FName AS FStockName,"
-                  "u.FName AS FUnitName,u.FQtyDecimal,IsNull(v.FQty,0) AS FQty,"
-                  "IsNull(v.FSafeQty,0) AS FSafeQty,IsNull(v.FAllocQty,0) AS FAllocQty,"
-                  "IsNull(v.FOnOrderQty,0) AS FOnOrderQty,"
-                  "IsNull(v.FQty,0)-IsNull(v.FSafeQty,0)-IsNull(v.FAllocQty,0)"
-                  "+IsNull(v.FOnOrderQty,0) AS FAvailQty "
-                  "FROM t_ICItemCore t1 "
-                  "LEFT JOIN t_Inventory v ON v.FItemID=t1.FItemID "
-                  "LEFT JOIN t_Stock st ON st.FStockID=v.FStockID "
-                  "LEFT JOIN t_MeasureUnit u ON u.FMeasureUnitID=t1.FUnitID "
-                  "WHERE {} ORDER BY t1.FNumber,t1.FItemID,st.FNumber,v.FStockID",
-                  where));
-  ShowRecords(ListRecords(session, session.Text("库存状态"), kColumns, Deref(records),
-                          /*pickable=*/false));
+  const std::string sql = fmt::format(
+      "SELECT t1.FItemID,t1.FNumber,t1.FName,t1.FModel,st.FName AS FStockName,"
+      "u.FName AS FUnitName,u.FQtyDecimal,IsNull(v.FQty,0) AS FQty,"
+      "IsNull(v.FSafeQty,0) AS FSafeQty,IsNull(v.FAllocQty,0) AS FAllocQty,"
+      "IsNull(v.FOnOrderQty,0) AS FOnOrderQty,"
+      "IsNull(v.FQty,0)-IsNull(v.FSafeQty,0)-IsNull(v.FAllocQty,0)"
+      "+IsNull(v.FOnOrderQty,0) AS FAvailQty "
+      "FROM t_ICItemCore t1 "
+      "LEFT JOIN t_Inventory v ON v.FItemID=t1.FItemID "
+      "LEFT JOIN t_Stock st ON st.FStockID=v.FStockID "
+      "LEFT JOIN t_MeasureUnit u ON u.FMeasureUnitID=t1.FUnitID "
+      "WHERE {} ORDER BY t1.FNumber,t1.FItemID,st.FNumber,v.FStockID",
+      where);
+  ShowListing({"库存状态", "", kColumns}, sql);
 }
 
 }  // namespace lumo::viewers

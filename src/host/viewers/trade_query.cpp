@@ -5,7 +5,6 @@
 #include <array>
 #include <string_view>
 
-#include "host/components/database.h"
 #include "host/viewers/record_listing.h"
 
 namespace lumo::viewers {
@@ -69,8 +68,6 @@ std::string_view TitleOf(int32_t queryType) {
 }  // namespace
 
 void TradeQuery::Show() {
-  const ViewerSession session = ViewerSession::Current();
-
   std::string trades;
   for (const TradeSource& source : kSources) {
     if (queryType_ != source.kind && (queryType_ == kPurchases || queryType_ == kSales)) continue;
@@ -81,22 +78,18 @@ void TradeQuery::Show() {
                           trades.empty() ? "" : " UNION ALL ", source.kind, source.partner,
                           source.columns, source.from, where);
   }
-  const RecordsetRef records = components::Query(
-      session.Props(),
-      fmt::format("SELECT t.*,COALESCE(s.FName,g.FName) AS FCompanyName,"
-                  "i.FNumber AS FItemNumber,i.FName AS FItemName,i.FPriceDecimal,"
-                  "u.FName AS FUnitName,u.FQtyDecimal,c.FName AS FCurrencyName FROM ({}) t "
-                  "LEFT JOIN t_Supplier s ON t.FKind={} AND s.FItemID=t.FCompanyID "
-                  "LEFT JOIN t_Organization g ON t.FKind={} AND g.FItemID=t.FCompanyID "
-                  "LEFT JOIN t_ICItemCore i ON i.FItemID=t.FItemID "
-                  "LEFT JOIN t_MeasureUnit u ON u.FMeasureUnitID=t.FUnitID "
-                  "LEFT JOIN t_Currency c ON c.FCurrencyID=t.FCurrencyID "
-                  "ORDER BY t.FDate DESC,t.FBillNo,t.FLine,t.FKind",
-                  trades, kPurchases, kSales));
-
-  std::string title = session.Text(std::string(TitleOf(queryType_)));
-  if (!itemNumber_.empty()) title += " " + itemNumber_;
-  ShowRecords(ListRecords(session, title, kColumns, Deref(records), /*pickable=*/false));
+  const std::string sql = fmt::format(
+      "SELECT t.*,COALESCE(s.FName,g.FName) AS FCompanyName,"
+      "i.FNumber AS FItemNumber,i.FName AS FItemName,i.FPriceDecimal,"
+      "u.FName AS FUnitName,u.FQtyDecimal,c.FName AS FCurrencyName FROM ({}) t "
+      "LEFT JOIN t_Supplier s ON t.FKind={} AND s.FItemID=t.FCompanyID "
+      "LEFT JOIN t_Organization g ON t.FKind={} AND g.FItemID=t.FCompanyID "
+      "LEFT JOIN t_ICItemCore i ON i.FItemID=t.FItemID "
+      "LEFT JOIN t_MeasureUnit u ON u.FMeasureUnitID=t.FUnitID "
+      "LEFT JOIN t_Currency c ON c.FCurrencyID=t.FCurrencyID "
+      "ORDER BY t.FDate DESC,t.FBillNo,t.FLine,t.FKind",
+      trades, kPurchases, kSales);
+  ShowListing({TitleOf(queryType_), itemNumber_.empty() ? "" : " " + itemNumber_, kColumns}, sql);
 }
 
 }  // namespace lumo::viewers

@@ -10,17 +10,14 @@
 #include <functional>
 #include <string>
 
-#include "host/components/register.h"
-#include "host/data/database_file.h"
-#include "host/data/register.h"
 #include "host/qt/qt_presenter.h"
-#include "host/viewers/register.h"
 #include "hostapi/resources_browser.h"
 #include "hostapi/stock_status.h"
 #include "hostapi/supply_face.h"
 #include "hostapi/trade_query.h"
 #include "qt_application.h"
 #include "qt_window_actions.h"
+#include "support/viewer_host.h"
 
 namespace lumo::ui {
 namespace {
@@ -32,15 +29,10 @@ namespace fs = std::filesystem;
 // $LUMO_SCREENSHOT_DIR (else the test's temporary folder).
 TEST(QtViewers, EachViewerRendersItsRecords) {
   EnsureQtApplication();
-  const fs::path folder =
-      fs::temp_directory_path() / ("lumo-qt-viewers-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  data::CreateDatabase((folder / "demo.db").string(), /*withDemoData=*/true);
-  data::RegisterDataAccess();
-  components::RegisterHostComponents({})->Set(
-      static_cast<int32_t>(::getpid()), "PropsString",
-      "DBFile=" + (folder / "demo.db").string() + ";UserID=16;Language=CHS");
-  viewers::RegisterViewers();
+  const std::string database =
+      (fs::temp_directory_path() / ("lumo-qt-viewers-" + std::to_string(::getpid()) + ".db"))
+          .string();
+  testing::RegisterViewerHost(database);
   const char* dir = std::getenv("LUMO_SCREENSHOT_DIR");
 
   const struct {
@@ -109,7 +101,7 @@ TEST(QtViewers, EachViewerRendersItsRecords) {
     EXPECT_EQ(firstColumn, c.firstColumn);
     EXPECT_TRUE(saved);
   }
-  fs::remove_all(folder);
+  fs::remove(database);
 }
 
 }  // namespace

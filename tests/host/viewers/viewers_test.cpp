@@ -10,16 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "host/components/register.h"
-#include "host/data/database_file.h"
-#include "host/data/register.h"
-#include "host/viewers/register.h"
 #include "hostapi/resources_browser.h"
 #include "hostapi/stock_status.h"
 #include "hostapi/supply_face.h"
 #include "hostapi/trade_query.h"
 #include "support/fake_presenter.h"
 #include "support/vb_testing.h"
+#include "support/viewer_host.h"
 
 namespace lumo::viewers {
 namespace {
@@ -27,29 +24,17 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-// One demo database for the suite; each test publishes its property string
-// and registers the host parts and the viewers.
+// One demo database for the suite, and the host parts for each test.
 class Viewers : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    fs::create_directories(Folder());
-    data::CreateDatabase(Database(), /*withDemoData=*/true);
+  static void TearDownTestSuite() { fs::remove(Database()); }
+  static std::string Database() {
+    return (fs::temp_directory_path() / ("lumo-viewers-" + std::to_string(::getpid()) + ".db"))
+        .string();
   }
-  static void TearDownTestSuite() { fs::remove_all(Folder()); }
-  static fs::path Folder() {
-    return fs::temp_directory_path() / ("lumo-viewers-" + std::to_string(::getpid()));
-  }
-  static std::string Database() { return (Folder() / "demo.db").string(); }
-
-  void SetUp() override {
-    data::RegisterDataAccess();
-    properties_ = components::RegisterHostComponents({});
-    UseLanguage("CHS");
-    RegisterViewers();
-  }
+  void SetUp() override { properties_ = testing::RegisterViewerHost(Database()); }
   void UseLanguage(const std::string& language) {
-    properties_->Set(static_cast<int32_t>(::getpid()), "PropsString",
-                     "DBFile=" + Database() + ";UserID=16;Language=" + language);
+    testing::PublishSession(*properties_, Database(), language);
   }
 
   std::shared_ptr<components::PropertyStore> properties_;

@@ -1,16 +1,12 @@
-// A viewer's records as the presenter shows them: each listed column names
-// the recordset field it shows and how, and its title is shown in the
-// session's language.
+// A viewer's records as the presenter shows them: the viewer's statement
+// runs on the session's database, and each listed column names the field
+// it shows and how; titles are shown in the session's language.
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "host/viewers/viewer_session.h"
-#include "hostapi/record_list.h"
 #include "platform/recordset.h"
 
 namespace lumo::viewers {
@@ -26,15 +22,17 @@ struct ListedColumn {
   std::string_view decimalsField = {};
 };
 
-// Every record from the first on, in the recordset's order; a Null field
-// shows as an empty cell.
-RecordList ListRecords(const ViewerSession& session, const std::string& title,
-                       std::span<const ListedColumn> columns, Recordset& records, bool pickable);
+struct Listing {
+  std::string_view title;   // simplified Chinese
+  std::string titleSuffix;  // shown after the title as it stands
+  std::span<const ListedColumn> columns;
+  bool pickable = false;
+};
 
-// Shows the list through "LumoUI.Presenter": the record picked, or nullopt.
-std::optional<size_t> ShowRecords(const RecordList& list);
-
-// Moves the records to the one at `index` (from 0); error 9 beyond them.
-void MoveToRecord(Recordset& records, size_t index);
+// Runs sql on the database of the session ("PropsString") and shows every
+// record through "LumoUI.Presenter", in the statement's order; a Null field
+// shows as an empty cell. Returns the records positioned on the one the
+// user picked, or nullptr when none was.
+RecordsetRef ShowListing(const Listing& listing, const std::string& sql);
 
 }  // namespace lumo::viewers
