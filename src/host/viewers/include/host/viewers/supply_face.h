@@ -12,8 +12,6 @@
 // accepted as callers pass it; every show is modal.
 #pragma once
 
-#include <optional>
-
 #include "hostapi/supply_face.h"
 
 namespace lumo::viewers {
