@@ -109,9 +109,10 @@ Options ParseOptions(const std::vector<std::string>& args) {
                            ->check(CLI::IsMember(Names(kAnswers)));
   int32_t pick = 0;
   auto* pickOption =
-      app.add_option("--pick", pick, "the row (from 1) to pick in a list without asking")
+      app.add_option("--pick", pick,
+                     "the record (from 1) every list picks without asking; 0 cancels")
           ->type_name("N")
-          ->check(CLI::Range(1, INT32_MAX));
+          ->check(CLI::Range(0, INT32_MAX));
   app.add_option("--trace", options.traceFile,
                  "write the trace log into FILE (- for standard error)")
       ->type_name("FILE");

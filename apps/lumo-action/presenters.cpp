@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <stdexcept>
+#include <string>
 
 #ifdef LUMO_WITH_QT
 #include "host/qt/qt_presenter.h"
@@ -54,6 +55,17 @@ std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, st
   setup.closedUnseen = [&err](const std::string& caption) {
     err << "lumo-action: no user interface to show the dialog \"" << caption
         << "\" (see --ui): answered close\n";
+  };
+  setup.listUnseen = [&err, pick = options.pick](const RecordList& list) {
+    const size_t count = list.rows.size();
+    const std::string records = std::to_string(count) + (count == 1 ? " record" : " records");
+    if (list.pickable && pick) {
+      err << "lumo-action: --pick " << *pick << ": the list \"" << list.title << "\" has "
+          << records << ": cancelled\n";
+    } else {
+      err << "lumo-action: no user interface to show the list \"" << list.title << "\" (" << records
+          << (list.pickable ? "; see --ui, --pick): cancelled\n" : "; see --ui)\n");
+    }
   };
 #ifdef LUMO_WITH_QT
   constexpr bool kQtBuilt = true;

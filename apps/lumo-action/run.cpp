@@ -18,6 +18,7 @@
 #include "database_files.h"
 #include "host/components/register.h"
 #include "host/data/register.h"
+#include "host/viewers/register.h"
 #include "options.h"
 #include "presenters.h"
 #include "variant_json.h"
@@ -122,6 +123,7 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out, std::
   ConfigureTrace(options, err, hostOptions);
   data::RegisterDataAccess();
   const auto sharedProperties = components::RegisterHostComponents(hostOptions);
+  viewers::RegisterViewers();
   sharedProperties->Set(static_cast<int32_t>(::getpid()), "PropsString", props);
 
   clsActionIC component;

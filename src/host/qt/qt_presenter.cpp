@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "list_dialog_window.h"
+#include "record_list_window.h"
 
 namespace lumo::ui {
 
@@ -16,6 +17,14 @@ void QtPresenter::ShowListDialog(IListDialog& dialog) {
   ListDialogWindow window(dialog);
   if (shown_) QTimer::singleShot(0, &window, [this, &window] { shown_(window); });
   window.exec();
+}
+
+std::optional<size_t> QtPresenter::ShowRecordList(const RecordList& list) {
+  if (!QApplication::instance()) application_ = std::make_unique<QApplication>(argc_, argv_);
+  RecordListWindow window(list);
+  if (shown_) QTimer::singleShot(0, &window, [this, &window] { shown_(window); });
+  window.exec();
+  return window.Picked();
 }
 
 }  // namespace lumo::ui

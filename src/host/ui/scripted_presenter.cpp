@@ -8,4 +8,13 @@ void ScriptedPresenter::ShowListDialog(IListDialog& dialog) {
   if (!answer_ || !dialog.Click(*answer_)) dialog.Close();
 }
 
+std::optional<size_t> ScriptedPresenter::ShowRecordList(const RecordList& list) {
+  if (list.pickable && pick_ == 0) return std::nullopt;  // cancelled as asked: nothing to tell
+  if (list.pickable && pick_ && static_cast<size_t>(*pick_) <= list.rows.size()) {
+    return static_cast<size_t>(*pick_ - 1);
+  }
+  if (unseen_) unseen_(list);
+  return std::nullopt;
+}
+
 }  // namespace lumo::ui

@@ -8,6 +8,11 @@
 // model, which remembers it. The form's font is the model's (a CJK font
 // for Chinese).
 //
+// A record list is a modal window with the records in a table that sorts
+// by a column when its title is clicked; numeric columns are right-aligned.
+// A pickable list is answered by OK or a double-click on a record, or
+// cancelled; the font is the one the list names.
+//
 // The presenter makes the QApplication on its first show when the program
 // has none, and keeps it until the presenter goes.
 #pragma once
@@ -32,6 +37,7 @@ class QtPresenter final : public IPresenter {
   QtPresenter& operator=(const QtPresenter&) = delete;
 
   void ShowListDialog(IListDialog& dialog) override;
+  std::optional<size_t> ShowRecordList(const RecordList& list) override;
 
  private:
   std::function<void(QDialog&)> shown_;

@@ -3,8 +3,14 @@
 // as two columns), the footers, then the buttons of the dialog, numbered.
 // The answer is a button's number, its access key or its caption; anything
 // else asks again. The end of the input closes the window (No).
+//
+// A record list is printed a page at a time as a numbered, aligned table;
+// the answer is a record's number (in a pickable list), "n" or an empty
+// line for the next page, "p" for the previous one, or 0 to cancel or
+// close. Anything else asks again; the end of the input cancels.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 
 #include "hostapi/presenter.h"
@@ -13,12 +19,16 @@ namespace lumo::ui {
 
 class ConsolePresenter final : public IPresenter {
  public:
-  ConsolePresenter(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+  // pageRows: the records a page of a record list shows.
+  ConsolePresenter(std::istream& in, std::ostream& out, size_t pageRows = 20)
+      : in_(in), out_(out), pageRows_(pageRows) {}
   void ShowListDialog(IListDialog& dialog) override;
+  std::optional<size_t> ShowRecordList(const RecordList& list) override;
 
  private:
   std::istream& in_;
   std::ostream& out_;
+  size_t pageRows_;
 };
 
 }  // namespace lumo::ui

@@ -4,6 +4,12 @@
 // window closed. An answer whose button the dialog does not show closes the
 // window instead, as nobody could have clicked it. `notice`, when given,
 // hears the caption of each dialog answered so.
+//
+// A record list gets the scripted pick: the pick-th record (from 1) of a
+// pickable list; 0 cancels. A pickable list without a pick, or with a pick
+// beyond its records, is cancelled, and a list that is only looked at is
+// closed at once; `unseen`, when given, hears each list closed or
+// cancelled so.
 #pragma once
 
 #include <cstdint>
@@ -19,14 +25,23 @@ class ScriptedPresenter final : public IPresenter {
  public:
   using Notice = std::function<void(const std::string& caption)>;
 
+  using ListNotice = std::function<void(const RecordList& list)>;
+
   // answer: kAnswerYes ... kAnswerCancel, or nullopt for the window closed.
   explicit ScriptedPresenter(std::optional<int32_t> answer, Notice notice = {})
       : answer_(answer), notice_(std::move(notice)) {}
+  // pick: the record a pickable list picks (from 1; 0 cancels).
+  ScriptedPresenter(std::optional<int32_t> answer, Notice notice, std::optional<int32_t> pick,
+                    ListNotice unseen)
+      : answer_(answer), notice_(std::move(notice)), pick_(pick), unseen_(std::move(unseen)) {}
   void ShowListDialog(IListDialog& dialog) override;
+  std::optional<size_t> ShowRecordList(const RecordList& list) override;
 
  private:
   std::optional<int32_t> answer_;
   Notice notice_;
+  std::optional<int32_t> pick_;
+  ListNotice unseen_;
 };
 
 }  // namespace lumo::ui
