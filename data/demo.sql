@@ -300,3 +300,66 @@ INSERT INTO t_Supplier (FItemID, FNumber, FName, FValueAddRate, FDiscount, FCurr
 INSERT INTO t_SupplyPrice (FSupID, FItemID, FUnitID, FCyID, FPriceType, FQuantity, FPrice, FDiscount, FDate, FUserID) VALUES
   (211, 1101, 1, 1, 1, 0, 113.00, 0, '2024-03-01', 16),
   (211, 1101, 1, 1, 1, 10, 113.00, 10, '2024-03-01', 16);
+
+-- ---------------------------------------------------------------------------
+-- Viewers: linear guides. The carriage block 1451 is sold by a Kunshan
+-- supplier (with a 50-piece break) and a Taiwanese one quoting in dollars;
+-- it has been bought and sold before (trade history, order 2351, sales
+-- order 2352), is stocked in two warehouses and has two replacements, the
+-- domestic block first. The end caps 1455 have no price, stock or
+-- replacement.
+-- ---------------------------------------------------------------------------
+
+INSERT INTO t_Supplier (FItemID, FNumber, FName, FValueAddRate, FDiscount, FCurrencyID) VALUES
+  (251, 'S051', '昆山精密导轨有限公司', 13, 3, 1),
+  (252, 'S052', 'Taiwan Linear Motion Co.', 13, 0, 2);
+
+INSERT INTO t_ICItemCore (FItemID, FNumber, FName, FModel, FUnitID, FPriceDecimal, FOrderPrice) VALUES
+  (1451, '09.001', '直线导轨滑块', 'HGH20CA', 1, 2, 185.00),
+  (1452, '09.002', '直线导轨', 'HGR20', 6, 2, 96.50),
+  (1453, '09.003', '直线导轨滑块（国产）', 'HGH20CA', 1, 2, 118.00),
+  (1454, '09.004', '法兰型导轨滑块', 'HGW20CC', 1, 2, 210.00),
+  (1455, '09.005', '导轨端盖', 'HGR20', 1, 4, 0.85);
+
+INSERT INTO t_ICItemMaterial (FItemID, FTaxRate, FSalePrice) VALUES
+  (1451, 13, 260.00),
+  (1452, 13, 135.00),
+  (1453, 13, 170.00),
+  (1454, 13, 290.00),
+  (1455, 13, 1.50);
+
+INSERT INTO t_SupplyPrice (FSupID, FItemID, FUnitID, FCyID, FPriceType, FQuantity, FPrice, FDiscount, FDate, FUserID) VALUES
+  (251, 1451, 1, 1, 1, 50, 176.00, 2, '2024-05-06', 16),
+  (251, 1451, 1, 1, 1, 0, 185.00, 0, '2024-05-06', 16),
+  (252, 1451, 1, 2, 1, 0, 24.80, 0, '2024-05-10', 17),
+  (252, 1451, 1, 2, 2, 0, 27.50, 0, '2024-05-10', 17),
+  (251, 1452, 6, 1, 1, 0, 96.50, 0, '2024-05-06', 16),
+  (251, 1453, 1, 1, 1, 0, 118.00, 5, '2024-05-06', 16);
+
+INSERT INTO t_TradeHistory (FTranType, FCompanyID, FItemID, FDate, FBillNo, FUnitID, FCurrencyID, FExchangeRate, FQty, FPrice, FTaxPrice, FDiscountRate) VALUES
+  (1, 251, 1451, '2024-02-05', 'POORD240031', 1, 1, 1, 40, 188.00, 212.44, 0),
+  (1, 252, 1451, '2024-03-12', 'POORD240047', 1, 2, 7.1, 100, 25.20, 28.476, 0),
+  (2, 301, 1451, '2024-04-02', 'SEORD240028', 1, 1, 1, 10, 260.00, 293.80, 0);
+
+INSERT INTO POOrder (FInterID, FBillNo, FDate, FSupplyID, FCurrencyID, FExchangeRate, FInvStyle, FBillerID) VALUES
+  (2351, 'POORD002351', '2024-06-03', 251, 1, 1, 12510, 16);
+
+INSERT INTO POOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
+  (2351, 1, 1451, 1, 60, 60, 176.00, 176.00, 198.88, 13, 2, 10348.80, '2024-06-17'),
+  (2351, 2, 1452, 6, 20, 20, 96.50, 96.50, 109.045, 13, 0, 1930.00, '2024-06-17');
+
+INSERT INTO SEOrder (FInterID, FBillNo, FDate, FCustID, FCurrencyID, FExchangeRate, FBillerID) VALUES
+  (2352, 'SEORD002352', '2024-06-10', 301, 1, 1, 17);
+
+INSERT INTO SEOrderEntry (FInterID, FEntryID, FItemID, FUnitID, FQty, FAuxQty, FPrice, FAuxPrice, FAuxTaxPrice, FTaxRate, FDiscountRate, FAmount, FDate) VALUES
+  (2352, 1, 1451, 1, 8, 8, 255.00, 255.00, 288.15, 13, 0, 2040.00, '2024-06-24');
+
+INSERT INTO t_Inventory (FItemID, FStockID, FQty, FSafeQty, FAllocQty, FOnOrderQty) VALUES
+  (1451, 2, 36, 10, 12, 60),
+  (1451, 1, 8, 0, 0, 0),
+  (1452, 2, 45.5, 10, 0, 20),
+  (1453, 2, 120, 20, 0, 0);
+
+INSERT INTO t_ItemReplace (FItemID, FReplaceItemID, FRate, FPriority, FNote) VALUES
+  (1451, 1454, 1, 2, '需改用法兰安装'),
+  (1451, 1453, 1, 1, '国产替代，精度等级 N');

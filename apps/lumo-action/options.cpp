@@ -3,7 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <map>
+#include <optional>
 
+#include "platform/vb.h"
 #include "variant_json.h"
 
 namespace lumo::app {
@@ -26,10 +28,33 @@ std::vector<std::string> Names(const std::map<std::string, Value>& table) {
   return names;
 }
 
-std::string OneLine(std::string text) {
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
+// The name an option's value goes by in messages: "PATH" for --db.
+std::string ValueName(const CLI::Option& option) {
+  const std::string typeName = option.get_type_name();
+  return typeName.substr(0, typeName.find(':'));
+}
+
+// CLI11 takes whatever follows an option as its value, even the next option
+// (--create-db --empty wrote a database named "--empty"). Refuses an option
+// whose value is missing, or empty where it names a file.
+void CheckValuesGiven(const CLI::App& app, const std::vector<std::string>& args) {
+  for (size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+    const size_t equals = args[i].find('=');
+    const std::string name = args[i].substr(0, equals);
+    const CLI::Option* option = name.starts_with("--") ? app.get_option_no_throw(name) : nullptr;
+    if (option == nullptr || option->get_items_expected_min() == 0) continue;
+    std::optional<std::string> value;
+    if (equals != std::string::npos) {
+      value = args[i].substr(equals + 1);
+    } else if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+      value = args[++i];
+    }
+    const std::string valueName = ValueName(*option);
+    const bool namesFile = valueName == "PATH" || valueName == "FILE";
+    if (!value || (value->empty() && namesFile)) {
+      throw UsageError(name + ": " + valueName + " missing");
+    }
+  }
 }
 
 }  // namespace
@@ -44,7 +69,7 @@ std::pair<std::string, Variant> ParseAssignment(std::string_view text) {
   Json json = Json::parse(value, nullptr, /*allow_exceptions=*/false);
   if (json.is_discarded()) return {std::move(key), Variant(value)};
   try {
-    return {std::move(key), VariantFromJson(json)};
+    return {std::move(key), VariantFromJson(json, /*level=*/1)};
   } catch (const JsonError& error) {
     throw UsageError(key + ": " + error.what());
   }
@@ -84,10 +109,13 @@ Options ParseOptions(const std::vector<std::string>& args) {
                            ->check(CLI::IsMember(Names(kAnswers)));
   int32_t pick = 0;
   auto* pickOption =
-      app.add_option("--pick", pick, "the row (from 1) to pick in a list without asking")
+      app.add_option("--pick", pick,
+                     "the record (from 1) every list picks without asking; 0 cancels")
           ->type_name("N")
-          ->check(CLI::Range(1, INT32_MAX));
-  app.add_option("--trace", options.traceFile, "write the trace log into FILE")->type_name("FILE");
+          ->check(CLI::Range(0, INT32_MAX));
+  app.add_option("--trace", options.traceFile,
+                 "write the trace log into FILE (- for standard error)")
+      ->type_name("FILE");
   app.add_option("ACTION", options.action, "the action to run, e.g. TevSer_GetExchangeRate")
       ->type_name("");
   std::vector<std::string> pairs;
@@ -95,20 +123,22 @@ Options ParseOptions(const std::vector<std::string>& args) {
       ->type_name("KEY=VALUE");
 
   try {
+    CheckValuesGiven(app, args);
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 pops from the back
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     options.helpText = app.help();
     return options;
   } catch (const CLI::ParseError& error) {
-    throw UsageError(OneLine(error.what()));
+    // Run prints a message on one line; CLI11's ends in a line feed.
+    throw UsageError(std::string(vb::TrimWhiteSpace(error.what())));
   }
   options.ui = kUiModes.at(ui);
   if (answerOption->count() > 0) options.answer = kAnswers.at(answer);
   if (pickOption->count() > 0) options.pick = pick;
 
   if (options.createDb) {
-    const bool actionInput = !options.action.empty() || !pairs.empty() || options.db ||
+    const bool actionInput = app.count("ACTION") > 0 || !pairs.empty() || options.db ||
                              options.props || options.paraFile || options.returnFile ||
                              options.traceFile || app.count("--ui") > 0 ||
                              answerOption->count() > 0 || options.pick;
@@ -117,7 +147,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
     }
     return options;
   }
-  if (options.action.empty()) throw UsageError("no ACTION given (see --help)");
+  // An empty name is an action too: DoAction matches nothing and gives 0.
+  if (app.count("ACTION") == 0) throw UsageError("no ACTION given (see --help)");
   if (options.paraFile == "-" && options.returnFile == "-") {
     throw UsageError("--para and --return cannot both read standard input");
   }

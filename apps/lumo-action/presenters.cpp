@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 #include <stdexcept>
+#include <string>
 
 #ifdef LUMO_WITH_QT
 #include "host/qt/qt_presenter.h"
@@ -63,6 +64,17 @@ std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, st
         oneLine.begin(), oneLine.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     err << "lumo-action: no user interface to show the message \"" << oneLine << "\" titled \""
         << title << "\" (see --ui): answered " << answer << '\n';
+  };
+  setup.listUnseen = [&err, pick = options.pick](const RecordList& list) {
+    const size_t count = list.rows.size();
+    const std::string records = std::to_string(count) + (count == 1 ? " record" : " records");
+    if (list.pickable && pick) {
+      err << "lumo-action: --pick " << *pick << ": the list \"" << list.title << "\" has "
+          << records << ": cancelled\n";
+    } else {
+      err << "lumo-action: no user interface to show the list \"" << list.title << "\" (" << records
+          << (list.pickable ? "; see --ui, --pick): cancelled\n" : "; see --ui)\n");
+    }
   };
 #ifdef LUMO_WITH_QT
   constexpr bool kQtBuilt = true;

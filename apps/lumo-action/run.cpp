@@ -1,17 +1,24 @@
 #include "run.h"
 
+#include <fmt/format.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "database_files.h"
 #include "host/components/register.h"
 #include "host/data/register.h"
+#include "host/viewers/register.h"
 #include "options.h"
 #include "presenters.h"
 #include "variant_json.h"
@@ -21,10 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A value for the property string: braced when a ';' or a brace in it would
-// otherwise end it early, with "}" doubled inside the braces.
+// A value for the property string, always braced (with "}" doubled inside):
+// unbraced, a ';' would end it early and the parser would trim its blanks.
 std::string PropertyValue(const std::string& text) {
-  if (text.find_first_of(";{}") == std::string::npos) return text;
   std::string braced = "{";
   for (char c : text) {
     braced += c;
@@ -52,11 +58,13 @@ std::string SessionProperties(const Options& options) {
   return "DBFile=" + PropertyValue(database.string()) + ";UserID=16;Language=CHS";
 }
 
-// A JSON file that must hold an object: the dictionary of --para or --return.
-DictionaryRef ReadDictionary(const std::string& path, std::istream& in) {
+// A JSON file that must hold an object: the dictionary of --para or
+// --return. Where Nothing is allowed, {"$nothing": true} gives nullptr.
+DictionaryRef ReadDictionary(const std::string& path, std::istream& in, bool nothingAllowed) {
   try {
     Variant value = VariantFromJson(ReadJsonFile(path, in));
-    if (value.IsObject() && !value.IsNothing()) {
+    if (value.IsNothing() && nothingAllowed) return nullptr;
+    if (value.IsObject()) {
       if (auto dictionary = std::dynamic_pointer_cast<Dictionary>(value.AsObject())) {
         return dictionary;
       }
@@ -67,21 +75,55 @@ DictionaryRef ReadDictionary(const std::string& path, std::istream& in) {
   }
 }
 
+// --trace FILE, where "-" is standard error. A file that cannot be written
+// is refused before the action runs: inside it the trace log's error would
+// be trapped and the trace silently lost.
+void ConfigureTrace(const Options& options, std::ostream& err,
+                    components::HostComponentsOptions& host) {
+  if (!options.traceFile) return;
+  if (*options.traceFile == "-") {
+    host.traceStream = &err;
+    return;
+  }
+  errno = 0;
+  if (!std::ofstream(*options.traceFile, std::ios::app | std::ios::binary)) {
+    throw UsageError(
+        fmt::format("--trace: cannot write {}: {}", *options.traceFile, std::strerror(errno)));
+  }
+  host.traceFile = *options.traceFile;
+}
+
+// A full disk or a closed output must not pass for success.
+void WriteOutput(std::ostream& out, std::string_view text) {
+  errno = 0;
+  out << text;
+  out.flush();
+  if (!out) {
+    throw std::runtime_error(errno != 0
+                                 ? fmt::format("cannot write the output: {}", std::strerror(errno))
+                                 : std::string("cannot write the output"));
+  }
+}
+
 int RunAction(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
   const auto presenter = RegisterPresenter(options, in, err);
   const std::string props = SessionProperties(options);
 
-  DictionaryRef dctPara =
-      options.paraFile ? ReadDictionary(*options.paraFile, in) : NewDictionary();
+  DictionaryRef dctPara = options.paraFile
+                              ? ReadDictionary(*options.paraFile, in, /*nothingAllowed=*/false)
+                              : NewDictionary();
   for (const auto& [key, value] : options.assignments) dctPara->SetValue(key, value);
   // As the host platform does: the session's property string unless given.
   if (!dctPara->Lookup("PropString")) dctPara->SetValue("PropString", props);
-  DictionaryRef dctReturn = options.returnFile ? ReadDictionary(*options.returnFile, in) : nullptr;
+  DictionaryRef dctReturn = options.returnFile
+                                ? ReadDictionary(*options.returnFile, in, /*nothingAllowed=*/true)
+                                : nullptr;
 
-  data::RegisterDataAccess();
   components::HostComponentsOptions hostOptions;
-  if (options.traceFile) hostOptions.traceFile = *options.traceFile;
+  ConfigureTrace(options, err, hostOptions);
+  data::RegisterDataAccess();
   const auto sharedProperties = components::RegisterHostComponents(hostOptions);
+  viewers::RegisterViewers();
   sharedProperties->Set(static_cast<int32_t>(::getpid()), "PropsString", props);
 
   clsActionIC component;
@@ -96,7 +138,7 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out, std::
         {"number", error.number}, {"source", error.source}, {"description", error.description}};
   }
   // Text that is not UTF-8 is shown with U+FFFD rather than failing the output.
-  out << output.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+  WriteOutput(out, output.dump(2, ' ', false, Json::error_handler_t::replace) + '\n');
   return kExitOk;
 }
 
@@ -115,7 +157,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   try {
     const Options options = ParseOptions(args);
     if (!options.helpText.empty()) {
-      out << options.helpText;
+      WriteOutput(out, options.helpText);
       return kExitOk;
     }
     if (options.createDb) {

@@ -1,8 +1,11 @@
 #include "variant_json.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -19,8 +22,8 @@ constexpr int kMaxDepth = 200;
 
 void CheckDepth(int depth) {
   if (depth > kMaxDepth) {
-    throw JsonError("nested more than " + std::to_string(kMaxDepth) +
-                    " levels deep (a collection that contains itself?)");
+    throw JsonError(fmt::format(
+        "nested more than {} levels deep (a collection that contains itself?)", kMaxDepth));
   }
 }
 
@@ -182,10 +185,45 @@ std::pair<size_t, size_t> LineAndColumn(std::string_view text, size_t offset) {
   return {line, offset - lineStart + 1};
 }
 
+// nlohmann's reason without its "[json.exception...] " lead or the "parse
+// error at line 3, column 3: " of a syntax error (we give our own place).
+std::string_view Reason(std::string_view what) {
+  if (size_t lead = what.find("] "); what.starts_with('[') && lead != std::string_view::npos) {
+    what.remove_prefix(lead + 2);
+  }
+  if (what.starts_with("parse error")) {
+    if (size_t colon = what.find(": "); colon != std::string_view::npos) {
+      what.remove_prefix(colon + 2);
+    }
+  }
+  return what;
+}
+
+// Builds the value as Json::parse does, and reports every error, a syntax
+// error or a number out of range (1e400) alike, as a JsonError naming the
+// origin, line and column.
+class ErrorLocatingParser : public nlohmann::detail::json_sax_dom_parser<Json> {
+ public:
+  ErrorLocatingParser(Json& result, std::string_view text, std::string_view origin)
+      : json_sax_dom_parser(result), text_(text), origin_(origin) {}
+
+  // `bytesRead` counts the byte where reading stopped.
+  template <class Exception>
+  bool parse_error(size_t bytesRead, const std::string& /*lastToken*/, const Exception& error) {
+    const auto [line, column] = LineAndColumn(text_, bytesRead == 0 ? 0 : bytesRead - 1);
+    throw JsonError(
+        fmt::format("{}:{}:{}: invalid JSON: {}", origin_, line, column, Reason(error.what())));
+  }
+
+ private:
+  std::string_view text_;
+  std::string_view origin_;
+};
+
 }  // namespace
 
-Variant VariantFromJson(const Json& json) {
-  return FromJson(json, 0);
+Variant VariantFromJson(const Json& json, int level) {
+  return FromJson(json, level);
 }
 
 Json JsonFromVariant(const Variant& value) {
@@ -193,19 +231,10 @@ Json JsonFromVariant(const Variant& value) {
 }
 
 Json ParseJson(std::string_view text, std::string_view origin) {
-  try {
-    return Json::parse(text);
-  } catch (const Json::parse_error& error) {
-    // error.byte is the 1-based position of the last byte read.
-    auto [line, column] = LineAndColumn(text, error.byte == 0 ? 0 : error.byte - 1);
-    // Keep nlohmann's reason, drop its own "[json.exception...] ... column N: " lead.
-    std::string_view reason = error.what();
-    if (size_t colon = reason.find(": "); colon != std::string_view::npos) {
-      reason.remove_prefix(colon + 2);
-    }
-    throw JsonError(std::string(origin) + ":" + std::to_string(line) + ":" +
-                    std::to_string(column) + ": invalid JSON: " + std::string(reason));
-  }
+  Json result;
+  ErrorLocatingParser parser(result, text, origin);
+  Json::sax_parse(text, &parser);
+  return result;
 }
 
 Json ReadJsonFile(const std::string& path, std::istream& standardInput) {
@@ -214,9 +243,16 @@ Json ReadJsonFile(const std::string& path, std::istream& standardInput) {
     text.assign(std::istreambuf_iterator<char>(standardInput), {});
     return ParseJson(text, "<stdin>");
   }
+  // A folder opens as a file, and reading it fails with the stream
+  // library's own text.
+  if (std::filesystem::is_directory(path)) throw JsonError(path + ": a folder, not a JSON file");
   std::ifstream file(path, std::ios::binary);
   if (!file) throw JsonError(path + ": cannot open the file");
-  text.assign(std::istreambuf_iterator<char>(file), {});
+  try {
+    text.assign(std::istreambuf_iterator<char>(file), {});
+  } catch (const std::ios_base::failure&) {
+    throw JsonError(path + ": cannot read the file");
+  }
   if (file.bad()) throw JsonError(path + ": cannot read the file");
   return ParseJson(text, path);
 }

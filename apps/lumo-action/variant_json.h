@@ -36,7 +36,10 @@ class JsonError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-Variant VariantFromJson(const Json& json);
+// `level` is how deep the value will stand in the printed output: 0 for
+// dctPara itself, 1 for one of its entries; the nesting limit counts from
+// there, so every value read can be printed again.
+Variant VariantFromJson(const Json& json, int level = 0);
 Json JsonFromVariant(const Variant& value);
 
 // Parses a JSON text; a syntax error names `origin` (a file name) and the

@@ -40,7 +40,9 @@ ActionResult clsActionIC::TevSer_GetExchangeRate(DictionaryRef dctPara, Dictiona
       }
 
       if (!sOperator.empty() && dRate != 0) {
-        if (sOperator == "/") dRate = 1 / dRate;
+        // VB's division: an inverse beyond a Double (a rate of 1E-320) is
+        // overflow (6), not an infinite rate that no host could print.
+        if (sOperator == "/") dRate = vb::CDbl(vb::Divide(1, dRate));
         if (!dctReturn) dctReturn = NewDictionary();
         dctReturn->SetValue("P_ExchangeRate", dRate);
       }

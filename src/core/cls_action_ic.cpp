@@ -51,9 +51,8 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
   // there must not reach the host either.
   Trapped([&] {
     trace = TraceBegin("LumoClassActionIC.clsActionIC.DoAction 执行Action");
-    const std::string name = vb::UCase(sFunction);
     for (const Action& action : kActions) {
-      if (vb::UCase(action.name) == name) {
+      if (vb::EqualsIgnoringCase(action.name, sFunction)) {
         result = (this->*action.handler)(dctPara, dctReturn);
         break;
       }

@@ -11,17 +11,14 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/vb.h"
 
 namespace lumo {
 
 namespace {
 
 std::string RegistryKey(std::string_view progId) {
-  std::string key(progId);
-  for (char& c : key) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return key;
+  return vb::UCase(progId);
 }
 
 class Registry {

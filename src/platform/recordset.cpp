@@ -19,15 +19,6 @@ namespace lumo {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view TrimBlanks(std::string_view text) {
-  size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
-
 std::string NumberKey(double value) {
   if (value == 0) value = 0;  // -0 and 0 are the same value
   char text[32];
@@ -85,8 +76,8 @@ struct Criterion {
 Criterion ParseCriterion(std::string_view criteria) {
   size_t equals = criteria.find('=');
   if (equals == std::string_view::npos) RaiseBadFilter(criteria);
-  std::string_view column = TrimBlanks(criteria.substr(0, equals));
-  std::string_view value = TrimBlanks(criteria.substr(equals + 1));
+  std::string_view column = vb::TrimWhiteSpace(criteria.substr(0, equals));
+  std::string_view value = vb::TrimWhiteSpace(criteria.substr(equals + 1));
   // Other operators and combined criteria are not supported: refuse them
   // rather than read them as a column name or a value that matches nothing.
   if (column.empty() || column.find_first_of("<>!'") != std::string_view::npos) {
@@ -237,7 +228,7 @@ void Recordset::ShowIndexedRows(int32_t column, const std::string& key) {
 
 void Recordset::SetFilter(std::string_view criteria) {
   RequireOpen();
-  if (TrimBlanks(criteria).empty()) {
+  if (vb::TrimWhiteSpace(criteria).empty()) {
     filter_.clear();
     filtered_ = false;
     visible_.clear();

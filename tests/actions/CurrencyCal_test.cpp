@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/error.h"
 #include "support/action_test_access.h"
 #include "support/dictionary_entries.h"
 #include "support/fake_sys_info.h"
@@ -14,14 +13,21 @@ namespace lumo::testing {
 
 // t_Currency as the fake component answers it (other ids have no row):
 // 2 "*" 0.5, 3 "/" 8, 4 "/" 4, 5 "*" 0, 6 a NULL rate. Each case runs with
-// a Nothing dctReturn; the fields converted before a failing one stay
-// written, and the error leaves with the action's name before its source.
+// P_CurrencyID 2 and P_OldExchangeRate 2 unless it says otherwise, and a
+// Nothing dctReturn; the fields converted before a failing one stay written.
 TEST(CurrencyCal, ConvertsThePresentFieldsLookingUpOnlyTheMissingRates) {
-  const std::string me = "TevSer_CurrencyCal:";
-  const auto column = [](int32_t lbound, std::vector<Variant> items) {
-    return VbArray(lbound, std::move(items));
+  const std::string F1 = "P_CalField1", F2 = "P_CalField2", F3 = "P_CalField3", F5 = "P_CalField5";
+  const std::string id = "P_CurrencyID", oldId = "P_OldCurrencyID", oldRate = "P_OldExchangeRate";
+  const auto fail = [](int32_t number, const char* description, const char* source = "") {
+    return ErrorInfo{number, std::string("TevSer_CurrencyCal:") + source, description, "", 0};
   };
-  const Entries given2 = {{"P_CurrencyID", 2}, {"P_OldExchangeRate", 2}};
+  const auto column = [](int32_t lbound, std::vector<Variant> items) {
+    return Variant(VbArray(lbound, std::move(items)));
+  };
+  const auto in = [](Entries entries) { return entries; };
+  const auto ids = [](std::vector<int32_t> ids) { return ids; };
+  const Variant N = Variant::Null(), E;
+  const auto no = std::nullopt;
   const struct {
     const char* name;
     Entries para;
@@ -29,97 +35,45 @@ TEST(CurrencyCal, ConvertsThePresentFieldsLookingUpOnlyTheMissingRates) {
     std::optional<Entries> written;  // nullopt: dctReturn stays Nothing
     std::optional<ErrorInfo> error;
   } cases[] = {
-      {"* 0.5, given rate 2", {{"P_CalField1", 100}}, {2}, Entries{{"P_CalField1", 400.0}}, {}},
-      {"/ 8, given rate 2",
-       {{"P_CurrencyID", 3}, {"P_CalField1", 100}},
-       {3},
-       Entries{{"P_CalField1", 1600.0}},
-       {}},
-      {"a given rate is used even beside a / old currency",
-       {{"P_OldCurrencyID", 4}, {"P_OldExchangeRate", "2 per"}, {"P_CalField1", 100}},
-       {2},
-       Entries{{"P_CalField1", 400.0}},
-       {}},
-      {"a looked-up / rate divides; ids by leading number, halves to even",
-       {{"P_CurrencyID", "2.5"},
-        {"P_OldCurrencyID", "4.5 x"},
-        {"P_OldExchangeRate", 0},
-        {"P_CalField1", 100}},
-       {2, 4},
-       Entries{{"P_CalField1", 50.0}},
-       {}},
+      {"* 0.5, given rate 2", {{F1, 100}}, {2}, Written({{F1, 400.0}}), {}},
+      {"/ 8, given rate 2", {{id, 3}, {F1, 100}}, {3}, Written({{F1, 1600.0}}), {}},
+      {"a given rate beside a / old currency", in({{oldId, 4}, {oldRate, "2 per"}, {F1, 100}}),
+       ids({2}), Written({{F1, 400.0}}), no},
+      {"a looked-up / rate divides; ids by leading number, half to even",
+       in({{id, "2.5"}, {oldId, "4.5 x"}, {oldRate, 0}, {F1, 100}}), ids({2, 4}),
+       Written({{F1, 50.0}}), no},
       {"scalars by variant arithmetic, only the fields given",
-       {{"P_CalField2", "1,000.5"}, {"P_CalField3", Variant::Null()}, {"P_CalField5", Variant()}},
-       {2},
-       Entries{{"P_CalField2", 4002.0}, {"P_CalField3", Variant::Null()}, {"P_CalField5", 0.0}},
-       {}},
+       in({{F2, "1,000.5"}, {F3, N}, {F5, E}}), ids({2}),
+       Written({{F2, 4002.0}, {F3, N}, {F5, 0.0}}), no},
       {"columns from 1 and from 0, elements by leading number",
-       {{"P_CalField1", column(1, {100, "12abc", "abc"})},
-        {"P_CalField2", column(0, {100, 10, Variant()})}},
-       {2},
-       Entries{{"P_CalField1", column(0, {Variant(), 400.0, 48.0, 0.0})},
-               {"P_CalField2", column(0, {Variant(), 40.0, 0.0})}},
-       {}},
-      {"no new currency", {{"P_CurrencyID", "abc"}, {"P_CalField1", 1}}, {}, {}, {}},
-      {"neither old rate nor old currency",
-       {{"P_OldExchangeRate", 0}, {"P_CalField1", 1}},
-       {},
-       {},
-       {}},
+       in({{F1, column(1, {100, "12abc", "abc"})}, {F2, column(0, {100, 10, E})}}), ids({2}),
+       Written({{F1, column(0, {E, 400.0, 48.0, 0.0})}, {F2, column(0, {E, 40.0, 0.0})}}), no},
+      {"no new currency", {{id, "abc"}, {F1, 1}}, {}, {}, {}},
+      {"neither old rate nor old currency", {{oldRate, 0}, {F1, 1}}, {}, {}, {}},
       {"no field", {}, {}, {}, {}},
-      {"new currency without a row", {{"P_CurrencyID", 9}, {"P_CalField1", 1}}, {9}, {}, {}},
-      {"old currency with rate 0",
-       {{"P_OldCurrencyID", 5}, {"P_OldExchangeRate", 0}, {"P_CalField1", 1}},
-       {2, 5},
-       {},
-       {}},
-      {"blank PropString",
-       {{"PropString", "  "}, {"P_CalField1", 1}},
-       {},
-       {},
-       ErrorInfo{-1, me + "PropString", "Propstring is empty!", "", 0}},
-      {"NULL rate",
-       {{"P_CurrencyID", 6}, {"P_CalField1", 1}},
-       {6},
-       {},
-       ErrorInfo{94, me, "Invalid use of Null", "", 0}},
-      {"text scalar after a written field",
-       {{"P_CalField1", 100}, {"P_CalField2", "abc"}, {"P_CalField3", 1}},
-       {2},
-       Entries{{"P_CalField1", 400.0}},
-       ErrorInfo{13, me, "Type mismatch", "", 0}},
-      {"NULL element after a written field",
-       {{"P_CalField1", 100}, {"P_CalField2", column(1, {1, Variant::Null()})}},
-       {2},
-       Entries{{"P_CalField1", 400.0}},
-       ErrorInfo{94, me, "Invalid use of Null", "", 0}},
-      {"column from 2",
-       {{"P_CalField1", column(2, {1, 2})}},
-       {2},
-       Entries{},
-       ErrorInfo{9, me, "Subscript out of range", "", 0}},
+      {"new currency without a row", {{id, 9}, {F1, 1}}, {9}, {}, {}},
+      {"old currency with rate 0", {{oldId, 5}, {oldRate, 0}, {F1, 1}}, {2, 5}, {}, {}},
+      {"blank PropString", in({{"PropString", "  "}, {F1, 1}}), ids({}), no,
+       fail(-1, "Propstring is empty!", "PropString")},
+      {"NULL rate", {{id, 6}, {F1, 1}}, {6}, {}, fail(94, "Invalid use of Null")},
+      {"text scalar after a written field", in({{F1, 100}, {F2, "abc"}, {F3, 1}}), ids({2}),
+       Written({{F1, 400.0}}), fail(13, "Type mismatch")},
+      {"NULL element after a written field", in({{F1, 100}, {F2, column(1, {1, N})}}), ids({2}),
+       Written({{F1, 400.0}}), fail(94, "Invalid use of Null")},
+      {"column from 2", in({{F1, column(2, {1, 2})}}), ids({2}), Written({}),
+       fail(9, "Subscript out of range")},
   };
+  const Table currencies = {{"FCurrencyID", "FOperator", "FExchangeRate"},
+                            {{2, "*", 0.5}, {3, "/", 8}, {4, "/", 4}, {5, "*", 0}, {6, "*", N}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeSysInfo sysInfo;
-    const struct {
-      int32_t id;
-      Variant op, rate;
-    } kCurrencies[] = {
-        {2, "*", 0.5}, {3, "/", 8}, {4, "/", 4}, {5, "*", 0}, {6, "*", Variant::Null()}};
-    for (const auto& r : kCurrencies) {
-      sysInfo.answers->items[{"t_Currency", r.id}] = {{"FCurrencyID", "FOperator", "FExchangeRate"},
-                                                      {{r.id, r.op, r.rate}}};
+    for (const Recordset::Row& row : currencies.rows) {
+      sysInfo.answers->items[{"t_Currency", row[0].AsLong()}] = {currencies.columns, {row}};
     }
-    Entries para = given2;
-    para.insert(para.end(), c.para.begin(), c.para.end());
     DictionaryRef result;
-    try {
-      EXPECT_EQ(ActionTestAccess::Call("TevSer_CurrencyCal", ParaOf(para), result), 0);
-      EXPECT_FALSE(c.error);
-    } catch (const VbError& e) {
-      EXPECT_EQ(std::optional(e.info()), c.error);
-    }
+    const DictionaryRef para = ParaOf({{id, 2}, {oldRate, 2}}, c.para);
+    EXPECT_EQ(ActionTestAccess::Raised("TevSer_CurrencyCal", para, result), c.error);
     ExpectWritten(result, c.written);
     std::vector<std::string> lookUps;
     for (const int32_t id : c.lookedUp) {

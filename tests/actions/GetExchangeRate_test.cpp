@@ -3,23 +3,16 @@
 #include <optional>
 #include <string>
 
-#include "platform/error.h"
 #include "support/action_test_access.h"
+#include "support/dictionary_entries.h"
 #include "support/fake_class_info.h"
 
 namespace lumo::testing {
 
-// Calls the handler itself, which raises where DoAction would return 0.
-static void GetExchangeRate(std::optional<Variant> currencyId, Variant propString,
-                            DictionaryRef& result) {
-  auto para = NewDictionary();
-  para->SetValue("PropString", std::move(propString));
-  if (currencyId) para->SetValue("P_CurrencyID", *currencyId);  // nullopt: absent
-  EXPECT_EQ(ActionTestAccess::Call("TevSer_GetExchangeRate", para, result), 0);
-}
-
 // The id is its value's leading number rounded to even; the rate is written
 // only for a non-empty operator and a non-zero rate, and inverted for "/".
+// (Its errors, with the action's name before their source, are DoAction's
+// test case.)
 TEST(GetExchangeRate, QueriesTheCurrencyAndWritesItsRate) {
   const struct {
     const char* name;
@@ -44,45 +37,14 @@ TEST(GetExchangeRate, QueriesTheCurrencyAndWritesItsRate) {
     SCOPED_TRACE(c.name);
     FakeClassInfo database;
     database.db->queue.push_back({{"FOperator", "FExchangeRate"}, {{c.op, c.rate}}});
+    const DictionaryRef para = ParaOf({});
+    if (c.id) para->SetValue("P_CurrencyID", *c.id);
     const DictionaryRef given = NewDictionary();  // kept, not replaced
     DictionaryRef result = given;
-    GetExchangeRate(c.id, "DB=demo", result);
+    EXPECT_EQ(ActionTestAccess::Raised("TevSer_GetExchangeRate", para, result), std::nullopt);
     EXPECT_EQ(result, given);
-    EXPECT_EQ(result->Lookup("P_ExchangeRate") ? std::optional(result->Value("P_ExchangeRate"))
-                                               : std::nullopt,
-              c.written ? std::optional(Variant(*c.written)) : std::nullopt);
+    ExpectWritten(result, c.written ? Entries{{"P_ExchangeRate", *c.written}} : Entries{});
     EXPECT_EQ(database.db->calls, (c.sqlId ? Calls{{"DB=demo", sql + c.sqlId}} : Calls{}));
-  }
-}
-
-TEST(GetExchangeRate, RaisesWithItsNameBeforeTheErrorsSource) {
-  const std::string me = "TevSer_GetExchangeRate:";
-  const ErrorInfo badSql{-2147217900, "ClassInfo", "bad SQL", "db.chm", 9};
-  const struct {
-    const char* name;
-    Variant propString;
-    std::optional<ErrorInfo> databaseError;
-    ErrorInfo expected;
-  } cases[] = {
-      {"blank PropString", "  ", {}, {-1, me + "PropString", "Propstring is empty!", "", 0}},
-      {"NULL PropString", Variant::Null(), {}, {94, me, "Invalid use of Null", "", 0}},
-      {"database error",
-       "DB=demo",
-       badSql,
-       {badSql.number, me + "ClassInfo", "bad SQL", "db.chm", 9}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    FakeClassInfo database;
-    database.db->failure = c.databaseError;
-    DictionaryRef result;
-    try {
-      GetExchangeRate(3, c.propString, result);
-      ADD_FAILURE() << "no error";
-    } catch (const VbError& e) {
-      EXPECT_EQ(e.info(), c.expected);
-    }
-    EXPECT_EQ(result, nullptr);
   }
 }
 

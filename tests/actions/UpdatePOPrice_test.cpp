@@ -14,13 +14,13 @@ namespace lumo::testing {
 // with the session's property string. Result 1 without a batch for a user id
 // that is not a whole number, and 1 when the database refuses the batch.
 TEST(UpdatePOPrice, RunsTheProcedureForEveryPricedEntryInOneBatch) {
-  const std::string session = "DB=session;UserID=16";
+  const std::string session = "DB=session;UserID=16", exec = "EXEC p_UpdateSupplyInfoByPOOrd ";
   const ErrorInfo refused{-2147217900, "ClassInfo", "refused", "", 0};
-  const auto userError = [](const char* id) {
+  const auto userError = [](std::string id) {
     return ErrorInfo{-1, "TevSer_UpdatePOPrice",
-                     std::string("The session's UserID is not a whole number: \"") + id + "\"", "",
-                     0};
+                     "The session's UserID is not a whole number: \"" + id + "\"", "", 0};
   };
+  const auto entries = [](std::vector<Variant> ids) { return ids; };
   const struct {
     const char* name;
     std::optional<Variant> interId;  // nullopt: absent
@@ -31,51 +31,25 @@ TEST(UpdatePOPrice, RunsTheProcedureForEveryPricedEntryInOneBatch) {
     ActionResult result = 0;
     ErrorInfo error = {};
   } cases[] = {
-      {"entries 1 and 3 of order 1001",
-       1001,
-       session,
-       {1, 3},
-       "1001",
-       "EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\nEXEC p_UpdateSupplyInfoByPOOrd 1001,3,16\r\n"},
-      {"1001.5 is 1002",
-       1001.5,
-       session,
-       {2},
-       "1002",
-       "EXEC p_UpdateSupplyInfoByPOOrd 1002,2,16\r\n"},
-      {"leading number, NULL entry",
-       "1003 x",
-       session,
-       {Variant::Null()},
-       "1003",
-       "EXEC p_UpdateSupplyInfoByPOOrd 1003,0,16\r\n"},
+      {"entries 1 and 3 of order 1001", 1001, session, entries({1, 3}), "1001",
+       exec + "1001,1,16\r\n" + exec + "1001,3,16\r\n"},
+      {"1001.5 is 1002", 1001.5, session, entries({2}), "1002", exec + "1002,2,16\r\n"},
+      {"leading number, NULL entry", "1003 x", session, entries({Variant::Null()}), "1003",
+       exec + "1003,0,16\r\n"},
       {"no priced entry", 1001, session, {}, "1001", ""},
       {"absent id is order 0", std::nullopt, session, {}, "0", ""},
       {"no user id", 1001, "DB=session", {1}, "1001", "", 1, userError("")},
-      {"user id with SQL",
-       1001,
-       "DB=s;UserID=16 or 1=1",
-       {1},
-       "1001",
-       "",
-       1,
+      {"user id with SQL", 1001, "DB=s;UserID=16 or 1=1", entries({1}), "1001", "", 1,
        userError("16 OR 1=1")},
-      {"batch refused",
-       1001,
-       session,
-       {1},
-       "1001",
-       "EXEC p_UpdateSupplyInfoByPOOrd 1001,1,16\r\n",
-       1,
-       refused},
+      {"batch refused", 1001, session, entries({1}), "1001", exec + "1001,1,16\r\n", 1, refused},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeShareProps shared(c.props);
     FakeClassInfo database;
-    Table entries{{"FInterId", "FEntryID"}, {}};
-    for (const Variant& id : c.entries) entries.rows.push_back({1001, id});
-    database.db->queue.push_back(entries);
+    Table priced{{"FInterId", "FEntryID"}, {}};
+    for (const Variant& id : c.entries) priced.rows.push_back({1001, id});
+    database.db->queue.push_back(priced);
     if (c.error == refused) {
       database.db->failure = refused;
       database.db->failingCall = 2;
@@ -87,10 +61,11 @@ TEST(UpdatePOPrice, RunsTheProcedureForEveryPricedEntryInOneBatch) {
     EXPECT_EQ(clsActionIC().DoAction("TevSer_UpdatePOPrice", "", para, result), c.result);
     EXPECT_EQ(result, nullptr);
     Calls expected{{c.props,
-                    " SELECT t1.FInterId,t2.FEntryID FROM POOrder t1, POOrderEntry t2 WHERE "
-                    "t1.FInterID=t2.FInterID  AND t1.FInterID= " +
+                    " SELECT t1.FInterId,t2.FEntryID FROM POOrder t1, POOrderEntry t2 "
+                    "WHERE t1.FInterID=t2.FInterID  AND t1.FInterID= " +
                         std::string(c.order) +
-                        " AND t2.FAuxPrice<>0  And t2.FAuxTaxPrice<>0 Order By t2.FEntryID "}};
+                        " AND t2.FAuxPrice<>0  And t2.FAuxTaxPrice<>0 Order By "
+                        "t2.FEntryID "}};
     if (!c.batch.empty()) expected.emplace_back(c.props, c.batch);
     EXPECT_EQ(database.db->calls, expected);
     EXPECT_EQ(clsActionIC::LastError(), c.error);

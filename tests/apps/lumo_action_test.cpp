@@ -21,8 +21,8 @@ TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   ASSERT_EQ(outcome.status, 0) << outcome.err;
   EXPECT_EQ(Json::parse(outcome.out),
             Json::parse(R"({"result": 0, "return": {"P_ExchangeRate": 0.05}, "para":
-                {"P_CurrencyID": 4, "PropString": "DBFile=)" +
-                        demo + R"(;UserID=16;Language=CHS"}})"));
+                {"P_CurrencyID": 4, "PropString": "DBFile={)" +
+                        demo + R"(};UserID=16;Language=CHS"}})"));
 
   // The empty database has the schema but no yen until a row is added.
   const std::vector<std::string> action = {"--db", empty, "TevSer_GetExchangeRate",
@@ -31,11 +31,20 @@ TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(empty.c_str(), &db), SQLITE_OK);
   const int inserted = sqlite3_exec(
-      db, "INSERT INTO t_Currency (FCurrencyID, FOperator, FExchangeRate) VALUES (4, '/', 8)",
+      db,
+      "INSERT INTO t_Currency (FCurrencyID, FOperator, FExchangeRate) VALUES (4, '/', 8), "
+      "(5, '/', 1e-320)",
       nullptr, nullptr, nullptr);
   sqlite3_close(db);
   ASSERT_EQ(inserted, SQLITE_OK);
   EXPECT_EQ(Json::parse(Run(action).out)["return"]["P_ExchangeRate"], 0.125);
+
+  // An inverse beyond a Double is VB's overflow: the action fails, the JSON is printed.
+  const Outcome overflow = Run({"--db", empty, "TevSer_GetExchangeRate", "P_CurrencyID=5"});
+  ASSERT_EQ(overflow.status, 0) << overflow.err;
+  EXPECT_EQ(Json::parse(overflow.out)["return"], nullptr);
+  EXPECT_EQ(Json::parse(overflow.out)["error"], Json::parse(R"({"number": 6, "source":
+      "TevSer_GetExchangeRate:", "description": "Overflow"})"));
 
   // A failed action is still result 0, and the output says why.
   const Json failed = Json::parse(Run({"--db", demo, "TevSer_GetExchangeRate", "PropString="}).out);
@@ -49,40 +58,170 @@ TEST_F(LumoAction, BadInputExitsTwoWithOneLineNamingTheProblem) {
   const std::string unwritten = Path("unwritten.db"), demoBytes = ReadText(demo);
   std::ofstream(Path("broken.json")) << "{\n  \"P_CurrencyID\": 4,\n  x}";
   std::ofstream(Path("list.json")) << "[4]";
-  const std::pair<std::vector<std::string>, std::string> kCases[] = {
-      // args, part of the message
-      {{}, "ACTION"},
-      {{"--bogus", "A"}, "--bogus"},
-      {{"--empty", "A"}, "--empty"},
-      {{"--create-db", unwritten, "A"}, "--create-db"},
-      {{"--db", demo, "--props", "DBFile=b.db", "A"}, "--props"},
-      {{"--para", "-", "--return", "-", "A"}, "standard input"},
-      {{"A", "P_CurrencyID"}, "P_CurrencyID"},
-      {{"A", "=3"}, "=3"},
-      {{"A", R"(P_Bad={"$empty":false})"}, "P_Bad"},
-      {{"--create-db", demo}, "not overwriting"},
-      {{"--db", Path("missing.db"), "A"}, "missing.db"},
-      {{"--db", demo, "--para", Path("broken.json"), "A"}, "broken.json:3:3: invalid JSON"},
-      {{"--db", demo, "--para", Path("list.json"), "A"}, "expected a JSON object"},
+  std::ofstream(Path("huge.json")) << "{\n  \"P_Rate\": 1e400}";
+  fs::create_directory(Path("folder"));
+  const std::string deep = "P_Deep=" + std::string(201, '[') + std::string(201, ']');
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
   };
-  for (const auto& [args, fragment] : kCases) {
-    SCOPED_TRACE(::testing::PrintToString(args));
-    const Outcome outcome = Run(args);
+  const Case kCases[] = {
+      {{}, "no ACTION given (see --help)"},
+      {{"--bogus", "A"}, "The following argument was not expected: --bogus"},
+      {{"--empty", "A"}, "--empty requires --create-db"},
+      {{"--create-db", unwritten, "A"},
+       "--create-db takes no other option than --empty, and no action"},
+      {{"--db", demo, "--props", "DBFile=b.db", "A"}, "--db excludes --props"},
+      {{"--para", "-", "--return", "-", "A"},
+       "--para and --return cannot both read standard input"},
+      {{"A", "P_CurrencyID"}, "expected KEY=VALUE after the action, got \"P_CurrencyID\""},
+      {{"A", R"(P_Bad={"$empty":false})"}, "P_Bad: \"$empty\" must be true"},
+      {{"--create-db", demo}, demo + " exists already; not overwriting it"},
+      {{"--db", "missing.db", "A"},
+       "no database file missing.db (write one with --create-db PATH)"},
+      {{"--db", demo, "--para", "broken.json", "A"},
+       "broken.json:3:3: invalid JSON: syntax error while parsing object key - invalid literal; "
+       "last read: '4,<U+000A>  x'; expected string literal"},
+      {{"--db", demo, "--para", "list.json", "A"}, "list.json: expected a JSON object"},
+      // An option without its value takes neither the next option nor nothing.
+      {{"--create-db", "--empty"}, "--create-db: PATH missing"},
+      {{"--create-db"}, "--create-db: PATH missing"},
+      {{"--create-db", ""}, "--create-db: PATH missing"},
+      {{"--trace", "--db", demo, "A"}, "--trace: FILE missing"},
+      {{"--db=", "A"}, "--db: PATH missing"},
+      {{"A", "--pick"}, "--pick: N missing"},
+      // Input that has no Variant form is refused before the action runs.
+      {{"--db", demo, "--para", "folder", "A"}, "folder: a folder, not a JSON file"},
+      {{"--db", demo, "--return", "folder", "A"}, "folder: a folder, not a JSON file"},
+      {{"--db", demo, "--para", "huge.json", "A"},
+       "huge.json:2:17: invalid JSON: number overflow parsing '1e400'"},
+      {{"--db", demo, "A", deep},
+       "P_Deep: nested more than 200 levels deep (a collection that contains itself?)"},
+      // A trace that could not be written would be lost without a word.
+      {{"--db", demo, "--trace", "no/folder/trace.log", "A"},
+       "--trace: cannot write no/folder/trace.log: No such file or directory"},
+      {{"--db", demo, "--trace", "folder", "A"}, "--trace: cannot write folder: Is a directory"},
+      {{"--db", demo, "--trace", "", "A"}, "--trace: FILE missing"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const Outcome outcome = Run(c.args);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err.rfind("lumo-action: ", 0), 0u) << outcome.err;
-    EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-    EXPECT_NE(outcome.err.find(fragment), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.err, "lumo-action: " + c.message + "\n");
   }
   EXPECT_EQ(ReadText(demo), demoBytes);
-  EXPECT_FALSE(fs::exists(unwritten));
+  for (const char* name : {"unwritten.db", "--empty", "--db", "A"})
+    EXPECT_FALSE(fs::exists(Path(name))) << name;
+}
+
+// Legal input that looks odd still runs the action.
+TEST_F(LumoAction, OddButLegalInputRunsTheAction) {
+  const std::string odd = Path(" odd;name}.db");  // a blank, a ";" and a "}"
+  ASSERT_EQ(Run({"--create-db", odd}).status, 0);
+  std::ofstream(Path("nothing.json")) << R"({"$nothing": true})";
+  const std::string deep = std::string(200, '[') + std::string(200, ']');
+  const std::string longName = std::string(252, 'n') + ".db";  // 255 bytes, the most a name has
+  const std::string home = Path("home");
+  const std::string demoProps = "DBFile={" + demo + "};UserID=16;Language=CHS";
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    Json expected;
+    std::string env;
+  };
+  const Case kCases[] = {
+      {"a path with a blank, ; and } names that file",
+       {"--db", odd, "TevSer_GetExchangeRate", "P_CurrencyID=4"},
+       {{"result", 0},
+        {"return", {{"P_ExchangeRate", 0.05}}},
+        {"para",
+         {{"P_CurrencyID", 4},
+          {"PropString", "DBFile={" + Path(" odd;name}}.db") + "};UserID=16;Language=CHS"}}}},
+       ""},
+      {"an empty action name matches no action",
+       {"--db", demo, ""},
+       {{"result", 0}, {"return", nullptr}, {"para", {{"PropString", demoProps}}}},
+       ""},
+      {"dctReturn given as Nothing",
+       {"--db", demo, "--return", "nothing.json", "TevSer_GetExchangeRate", "P_CurrencyID=4"},
+       {{"result", 0},
+        {"return", {{"P_ExchangeRate", 0.05}}},
+        {"para", {{"P_CurrencyID", 4}, {"PropString", demoProps}}}},
+       ""},
+      {"a pair nested 200 deep prints back",
+       {"--db", demo, "A", "P_Deep=" + deep},
+       {{"result", 0},
+        {"return", nullptr},
+        {"para", {{"P_Deep", Json::parse(deep)}, {"PropString", demoProps}}}},
+       ""},
+      {"a relative XDG_DATA_HOME is ignored",
+       {"A"},
+       {{"result", 0},
+        {"return", nullptr},
+        {"para",
+         {{"PropString",
+           "DBFile={" + home + "/.local/share/lumo-action/demo.db};UserID=16;Language=CHS"}}}},
+       "XDG_DATA_HOME=relative HOME='" + home + "'"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const Outcome outcome = Run(c.args, "", c.env);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(Json::parse(outcome.out), c.expected);
+  }
+  EXPECT_FALSE(fs::exists(Path("relative")));
+
+  // A file name as long as the system allows is written and read.
+  ASSERT_EQ(Run({"--create-db", longName}).status, 0) << Run({"--create-db", longName}).err;
+  const Outcome fromLong = Run({"--db", longName, "TevSer_GetExchangeRate", "P_CurrencyID=4"});
+  EXPECT_EQ(Json::parse(fromLong.out)["return"], Json::parse(R"({"P_ExchangeRate": 0.05})"));
+}
+
+// The trace goes to standard error for "-", as --para - reads standard input.
+TEST_F(LumoAction, TraceDashWritesStandardError) {
+  const Outcome outcome =
+      Run({"--db", demo, "--trace", "-", "TevSer_GetExchangeRate", "P_CurrencyID=4"});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(Json::parse(outcome.out)["return"], Json::parse(R"({"P_ExchangeRate": 0.05})"));
+  EXPECT_NE(outcome.err.find("\tBEGIN\tLumoClassActionIC.clsActionIC.TevSer_GetExchangeRate"),
+            std::string::npos)
+      << outcome.err;
+  EXPECT_FALSE(fs::exists(Path("-")));
+}
+
+// Work done but not reported, or a database not written, is a failure (1).
+TEST_F(LumoAction, OutputAndDatabasesThatCannotBeWrittenExitOne) {
+  const std::vector<std::string> action = {"--db", demo, "TevSer_GetExchangeRate",
+                                           "P_CurrencyID=4"};
+  const std::pair<std::string, std::string> kCases[] = {
+      {">/dev/full", "cannot write the output: No space left on device"},
+      {">&-", "cannot write the output: standard output is closed"},
+  };
+  for (const auto& [redirect, message] : kCases) {
+    SCOPED_TRACE(redirect);
+    const Outcome outcome = Run(action, "", "", redirect);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "lumo-action: " + message + "\n");
+  }
+
+  // The error names the file asked for, not the temporary one written first.
+  const Outcome refused = Run({"--create-db", "/proc/lumo-action-test.db"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(
+      refused.err.rfind(
+          "lumo-action: SQLite error 14: Cannot open the database file /proc/lumo-action-test.db: ",
+          0),
+      0u)
+      << refused.err;
+  EXPECT_EQ(refused.err.find(".lumo-action-"), std::string::npos) << refused.err;
 }
 
 TEST_F(LumoAction, BillFixtureRoundTripsThroughDctPara) {
   const std::string fixture = LUMO_SOURCE_DIR "/tests/fixtures/po_bill_1003.json";
   std::ofstream(Path("return.json")) << R"({"CancelSeries": false})";
   const std::string bill = ReadText(fixture);
-  const std::string demoProps = "DBFile=" + demo + ";UserID=16;Language=CHS";
+  const std::string demoProps = "DBFile={" + demo + "};UserID=16;Language=CHS";
   const std::string emptyProps = "DBFile=" + empty + ";UserID=16";
   struct Case {
     const char* name;

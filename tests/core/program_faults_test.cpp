@@ -24,6 +24,8 @@ namespace {
 
 enum class Failure { VbError, ProgramFault };
 
+const ErrorInfo kPending{5, "Caller", "pending", "help.chm", 7};
+
 // Every host component at once; the member named `failing` raises a VB error
 // or throws what a wrong std::get in our own code throws.
 struct FailingHost : ITraceLog, IShareProps, IResLoader, IFrmResLoader {
@@ -77,17 +79,15 @@ TEST(ProgramFaults, PassThroughTheHelpersThatTurnVbErrorsIntoDefaults) {
   };
   for (const auto& c : cases) {
     for (const Failure failure : {Failure::VbError, Failure::ProgramFault}) {
-      SCOPED_TRACE(std::string(c.failing) +
-                   (failure == Failure::VbError ? " raises a VB error" : " has a fault"));
+      SCOPED_TRACE(std::string(c.failing) + (failure == Failure::VbError ? " VB error" : " fault"));
       OnFreshThread([&] {
         Registered registered;
         registered.host->failing = c.failing;
         registered.host->failure = failure;
+        Err() = kPending;
         if (failure == Failure::VbError) {
-          const ErrorInfo pending{5, "Caller", "pending", "help.chm", 7};
-          Err() = pending;
           EXPECT_EQ(c.call(), c.onVbError);
-          EXPECT_EQ(Err(), pending);
+          EXPECT_EQ(Err(), kPending);
         } else {
           EXPECT_THROW(c.call(), std::bad_variant_access);
         }
@@ -100,16 +100,15 @@ TEST(ProgramFaults, PassThroughTheHelpersThatTurnVbErrorsIntoDefaults) {
 // action that failed does not hide why it failed.
 TEST(ProgramFaults, NeverReachTheHostButShowAsTheActionsError) {
   const ErrorInfo fault{440, "", std::bad_variant_access().what(), "", 0};
-  const ErrorInfo actionFailed{-1, "TevSer_GetExchangeRate:PropString", "Propstring is empty!", "",
-                               0};
   const struct {
-    const char* failing;
-    const char* action;
+    const char *failing, *action;
     ErrorInfo expected;
   } cases[] = {
       {"LogStart", "NoSuchAction", fault},
       {"LogEnd", "NoSuchAction", fault},
-      {"LogEnd", "TevSer_GetExchangeRate", actionFailed},
+      {"LogEnd",
+       "TevSer_GetExchangeRate",
+       {-1, "TevSer_GetExchangeRate:PropString", "Propstring is empty!", "", 0}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.failing) + " in " + c.action);
@@ -117,12 +116,11 @@ TEST(ProgramFaults, NeverReachTheHostButShowAsTheActionsError) {
       Registered registered;
       registered.host->failing = c.failing;
       registered.host->failure = Failure::ProgramFault;
-      const ErrorInfo pending{5, "Caller", "pending", "help.chm", 7};
-      Err() = pending;
+      Err() = kPending;
       DictionaryRef result;
       EXPECT_EQ(clsActionIC().DoAction(c.action, "", NewDictionary(), result), 0);
       EXPECT_EQ(clsActionIC::LastError(), c.expected);
-      EXPECT_EQ(Err(), pending);
+      EXPECT_EQ(Err(), kPending);
     });
   }
 }

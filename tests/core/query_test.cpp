@@ -9,11 +9,11 @@
 
 namespace lumo::testing {
 
+// A blank statement makes no call at all.
 TEST(Query, GetSystemProfileDoublesQuotesAndReadsFValueOrEmpty) {
   const std::string select = "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory=";
   const struct {
-    const char* category;
-    const char* key;
+    const char *category, *key;
     std::vector<Recordset::Row> rows;
     const char* expected;
     std::string where;
@@ -30,9 +30,6 @@ TEST(Query, GetSystemProfileDoublesQuotesAndReadsFValueOrEmpty) {
     EXPECT_EQ(GetSystemProfile("DB=demo", c.category, c.key), c.expected);
     EXPECT_EQ(database.db->calls, (Calls{{"DB=demo", select + c.where}}));
   }
-}
-
-TEST(Query, GetRecordsetOfABlankTextMakesNoCall) {
   FakeClassInfo database;
   EXPECT_EQ(GetRecordset("DB=demo", "   "), nullptr);
   EXPECT_TRUE(database.db->calls.empty());

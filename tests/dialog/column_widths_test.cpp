@@ -7,19 +7,21 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "dialog/frm_oos.h"
 #include "host/ui/ini_profile.h"
+#include "support/fresh_thread.h"
 #include "support/item_list.h"
 
 namespace lumo::dialog {
 namespace {
 
 namespace fs = std::filesystem;
+using Widths = std::vector<float>;
 
 TEST(ColumnWidths, ProfileLivesWhereItIsNamedBesideTheComponentOrInTheUsersConfig) {
+  const std::string home = "/home/me/.config/lumo-action/ZEZSystem.INI";
   const struct {
     const char* name;
     ProfileLocations where;
@@ -30,10 +32,8 @@ TEST(ColumnWidths, ProfileLivesWhereItIsNamedBesideTheComponentOrInTheUsersConfi
        {"", "/opt/lumo", true, "/cfg", "/home/me"},
        "/opt/lumo/ZEZSystem.INI"},
       {"XDG config", {"", "/usr/bin", false, "/cfg", "/home/me"}, "/cfg/lumo-action/ZEZSystem.INI"},
-      {"relative XDG ignored",
-       {"", "/usr/bin", false, "cfg", "/home/me"},
-       "/home/me/.config/lumo-action/ZEZSystem.INI"},
-      {"home config", {"", "", true, "", "/home/me"}, "/home/me/.config/lumo-action/ZEZSystem.INI"},
+      {"relative XDG ignored", {"", "/usr/bin", false, "cfg", "/home/me"}, home},
+      {"home config", {"", "", true, "", "/home/me"}, home},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -63,54 +63,49 @@ class ColumnWidthsInProfile : public ::testing::Test {
     ::unsetenv("LUMO_PROFILE");
     fs::remove_all(folder_);
   }
-  static void OnItsOwnThread(const std::function<void()>& body) { std::thread(body).join(); }
 };
 
 TEST_F(ColumnWidthsInProfile, WidthsReadBackAndANarrowerListLeavesHigherKeys) {
-  OnItsOwnThread([&] {
+  testing::OnFreshThread([&] {
     SaveColumnWidths({1500, 800.5f, 0, 1234.567f});
     EXPECT_EQ(ReadText(profile_), "[frmOOS]\ncol1=1500\ncol2=800.5\ncol3=0\ncol4=1234.567\n");
     SaveColumnWidths({900, 700});
     EXPECT_EQ(ReadText(profile_), "[frmOOS]\ncol1=900\ncol2=700\ncol3=0\ncol4=1234.567\n");
-
-    std::vector<float> widths(5, 1000);
+    Widths widths(5, 1000);
     LoadColumnWidths(widths);
-    EXPECT_EQ(widths, (std::vector<float>{900, 700, 0, 1234.567f, 1000}));
+    EXPECT_EQ(widths, (Widths{900, 700, 0, 1234.567f, 1000}));
   });
 }
 
-TEST_F(ColumnWidthsInProfile, UnusableValuesLeaveTheWidth) {
-  OnItsOwnThread([&] {
+// Values that are no width, and profiles that cannot be used, change nothing
+// and raise nothing.
+TEST_F(ColumnWidthsInProfile, UnusableValuesAndProfilesLeaveTheWidths) {
+  testing::OnFreshThread([&] {
     std::ofstream(profile_) << "[FRMOOS]\nCOL1= 12 \ncol2=\ncol3=abc\ncol4=-5\ncol5=1e40\n"
                                "[other]\ncol6=50\n";
-    std::vector<float> widths(6, 1000);
+    Widths widths(6, 1000);
     LoadColumnWidths(widths);
-    EXPECT_EQ(widths, (std::vector<float>{12, 1000, 1000, 1000, 1000, 1000}));
-  });
-}
+    EXPECT_EQ(widths, (Widths{12, 1000, 1000, 1000, 1000, 1000}));
 
-TEST_F(ColumnWidthsInProfile, AnUnusableProfileChangesNothingAndRaisesNothing) {
-  OnItsOwnThread([&] {
     std::ofstream(folder_ / "file") << "not a folder";
     for (const fs::path& unusable : {folder_ / "file" / "ZEZSystem.INI", folder_}) {
       SCOPED_TRACE(unusable);
       ::setenv("LUMO_PROFILE", unusable.c_str(), 1);
-      std::vector<float> widths(2, 1000);
+      Widths widths(2, 1000);
       SaveColumnWidths({5, 6});
       LoadColumnWidths(widths);
-      EXPECT_EQ(widths, (std::vector<float>{1000, 1000}));
+      EXPECT_EQ(widths, (Widths{1000, 1000}));
       EXPECT_EQ(Err().number, 0);
     }
-    // Without the helper at all.
-    UnregisterClass(kIniProfileProgId);
-    std::vector<float> widths(1, 1000);
-    LoadColumnWidths(widths);
-    EXPECT_EQ(widths, std::vector<float>{1000});
+    UnregisterClass(kIniProfileProgId);  // without the helper at all
+    Widths one(1, 1000);
+    LoadColumnWidths(one);
+    EXPECT_EQ(one, Widths{1000});
   });
 }
 
 TEST_F(ColumnWidthsInProfile, TheDialogRemembersWidthsBetweenUses) {
-  OnItsOwnThread([&] {
+  testing::OnFreshThread([&] {
     auto first = std::make_shared<frmOOS>();
     first->SetOOSItemVect(testing::ItemList());
     first->SetCaption("first");

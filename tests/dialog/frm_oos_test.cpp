@@ -4,22 +4,23 @@
 
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "host/ui/grid_title_helper.h"
 #include "support/fake_presenter.h"
+#include "support/fresh_thread.h"
 #include "support/item_list.h"
 #include "support/vb_testing.h"
 
 namespace lumo::testing {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 TEST(FrmOOS, ColumnPositionsOrderTheColumnKeys) {
   auto form = std::make_shared<frmOOS>();
   form->SetOOSItemVect(ItemList());
-  EXPECT_EQ(form->ColNames(), (std::vector<std::string>{"No", "Name", "Price"}));
-
+  EXPECT_EQ(form->ColNames(), (Texts{"No", "Name", "Price"}));
   for (const int32_t position : {0, 4}) {
     SCOPED_TRACE(position);
     auto list = ItemList();
@@ -31,12 +32,10 @@ TEST(FrmOOS, ColumnPositionsOrderTheColumnKeys) {
 
 TEST(FrmOOS, RowTextsHaveOneCellPerColumnEachFollowedByABar) {
   auto form = std::make_shared<frmOOS>();
-  form->SetOOSItemVect(ItemList({
-      Dict({{"Price", 0.05}, {"Name", "螺栓"}, {"No", 1}}),
-      Dict({{"No", 2}, {"Name", Variant::Null()}, {"Price", ""}}),
-      Dict({{"No", 3}, {"Name", "x"}, {"Price", 1}, {"Extra", 4}}),
-      Dict({{"No", 4}}),
-  }));
+  form->SetOOSItemVect(
+      ItemList({Dict({{"Price", 0.05}, {"Name", "螺栓"}, {"No", 1}}),
+                Dict({{"No", 2}, {"Name", Variant::Null()}, {"Price", ""}}),
+                Dict({{"No", 3}, {"Name", "x"}, {"Price", 1}, {"Extra", 4}}), Dict({{"No", 4}})}));
   const struct {
     const char* name;
     std::string text, expected;
@@ -57,17 +56,13 @@ TEST(FrmOOS, RowTextsHaveOneCellPerColumnEachFollowedByABar) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.text, c.expected);
   }
-}
-
-TEST(FrmOOS, TitleRowGoesThroughTheHostsTitleHelper) {
-  // A fresh thread: the helper is made once per thread, at first use.
-  std::thread([] {
+  OnFreshThread([] {  // the helper is made once per thread, at first use
     ScopedRegistration titles(kGridTitleHelperProgId,
                               [] { return std::make_shared<ui::GridTitleHelper>(); });
     auto form = std::make_shared<frmOOS>();
     form->SetOOSItemVect(ItemList());
     EXPECT_EQ(form->RowText(1), "行号|名称|单价|");
-  }).join();
+  });
 }
 
 TEST(FrmOOS, LoadingTakesTheCallersTextsEvenEmptyAndSetsUpTheGrid) {
@@ -133,11 +128,9 @@ TEST(FrmOOS, EachButtonAnswersWithItsCodeAndClosingAnswersNo) {
     EXPECT_EQ(presenter.presenter->controls.buttons[kAnswerCancel].caption, c.cancelCaption);
     form->Unload();
     EXPECT_EQ(form->ReturnCode(), 2);
-    EXPECT_EQ(presenter.presenter->rows,
-              (std::vector<std::string>{"行号$|名称$|单价$|", "|||", "1|"}));
+    EXPECT_EQ(presenter.presenter->rows, (Texts{"行号$|名称$|单价$|", "|||", "1|"}));
   }
-
-  auto form = std::make_shared<frmOOS>();
+  auto form = std::make_shared<frmOOS>();  // no presenter registered
   form->SetOOSItemVect(ItemList());
   EXPECT_VB_ERROR(form->Show(), vberr::kCannotCreateObject);
 }

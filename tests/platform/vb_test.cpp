@@ -247,5 +247,47 @@ TEST(Text, InStrFindsTextIgnoringCaseAndCountsBytes) {
   EXPECT_VB_ERROR(InStr(0, "abc", "a"), 5);
 }
 
+TEST(Text, TrimWhiteSpaceTakesBlanksTabsAndLineBreaksFromBothEnds) {
+  static const std::pair<const char*, const char*> kCases[] = {
+      {" \t\r\na b\r\n\t ", "a b"},
+      {"a\n", "a"},
+      {"\ta", "a"},
+      {" \r\n", ""},
+      {"", ""},
+      {"a \t b", "a \t b"},
+      {"\va\f", "\va\f"},
+      {"\xC2\xA0"
+       "a",
+       "\xC2\xA0"
+       "a"},  // only ASCII white space
+  };
+  for (const auto& [text, trimmed] : kCases) {
+    SCOPED_TRACE(testing::PrintToString(text));
+    EXPECT_EQ(TrimWhiteSpace(text), trimmed);
+  }
+}
+
+TEST(Text, EqualsIgnoringCaseFoldsAsciiLettersOnly) {
+  static const struct {
+    const char* a;
+    const char* b;
+    bool equal;
+  } kCases[] = {
+      {"SQLite", "sqlite", true},
+      {"", "", true},
+      {"a", "", false},
+      {"ab", "abc", false},
+      {"abc", "ab", false},
+      {"[x]", "{X}", false},            // not bit 5
+      {"\xC3\xA9", "\xC3\x89", false},  // é and É are other bytes
+      {"@", "`", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(testing::Message() << "'" << c.a << "' '" << c.b << "'");
+    EXPECT_EQ(EqualsIgnoringCase(c.a, c.b), c.equal);
+    EXPECT_EQ(EqualsIgnoringCase(c.b, c.a), c.equal);
+  }
+}
+
 }  // namespace
 }  // namespace lumo::vb

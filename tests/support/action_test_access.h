@@ -3,6 +3,9 @@
 // class's private helpers.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "core/cls_action_ic.h"
+#include "platform/error.h"
 
 namespace lumo {
 
@@ -22,6 +26,16 @@ class ActionTestAccess {
       if (action.name == actionName) return (component.*action.handler)(dctPara, dctReturn);
     }
     throw std::invalid_argument("no action " + std::string(actionName));
+  }
+  // The error the handler raised, or nullopt when it returned 0.
+  static std::optional<ErrorInfo> Raised(std::string_view actionName, DictionaryRef dctPara,
+                                         DictionaryRef& dctReturn) {
+    try {
+      EXPECT_EQ(Call(actionName, std::move(dctPara), dctReturn), 0);
+      return std::nullopt;
+    } catch (const VbError& e) {
+      return e.info();
+    }
   }
 
   static VectorRef CreateOverLimitList(bool bTaxInPrice) {

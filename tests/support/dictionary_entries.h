@@ -18,10 +18,34 @@ namespace lumo::testing {
 
 using Entries = std::vector<std::pair<std::string, Variant>>;
 
+inline DictionaryRef Dict(const Entries& entries) {
+  auto dictionary = NewDictionary();
+  for (const auto& [key, value] : entries) dictionary->SetValue(key, value);
+  return dictionary;
+}
+
 inline Entries EntriesOf(const Dictionary& dictionary) {
   Entries entries;
   for (int32_t i = 1; i <= dictionary.Count(); ++i) {
     entries.emplace_back(dictionary.Name(i), dictionary.Value(dictionary.Name(i)));
+  }
+  return entries;
+}
+
+// Entries in a table row: given in dctPara, or expected in dctReturn (an
+// optional, where nullopt says "still Nothing").
+inline Entries Given(Entries entries) {
+  return entries;
+}
+inline std::optional<Entries> Written(Entries entries) {
+  return entries;
+}
+
+// Each key with the value at its position; a Nothing value leaves its key out.
+inline Entries Zip(const std::vector<std::string>& keys, const std::vector<Variant>& values) {
+  Entries entries;
+  for (size_t i = 0; i < keys.size() && i < values.size(); ++i) {
+    if (!values[i].IsNothing()) entries.emplace_back(keys[i], values[i]);
   }
   return entries;
 }
@@ -49,11 +73,14 @@ inline void ExpectWritten(const DictionaryRef& result, const std::optional<Entri
   }
 }
 
-// dctPara with the property string "DB=demo" and the entries after it.
-inline DictionaryRef ParaOf(const Entries& entries) {
+// dctPara with the property string "DB=demo" and the entries after it, in
+// their order (a later entry replaces an earlier one's value).
+inline DictionaryRef ParaOf(const Entries& entries, const Entries& more = {}) {
   auto para = NewDictionary();
   para->SetValue("PropString", "DB=demo");
-  for (const auto& [key, value] : entries) para->SetValue(key, value);
+  for (const Entries* list : {&entries, &more}) {
+    for (const auto& [key, value] : *list) para->SetValue(key, value);
+  }
   return para;
 }
 

@@ -1,17 +1,15 @@
 // A fake "BillDataAccess.GetData", registered while it lives. Every instance
 // the component creates is counted; every GetSupplyInfo call is recorded
 // with its property string and the request's entries in their order, and
-// answered with `answer` (or raises `failure` when set).
+// answered with `answer`.
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "hostapi/bill_data.h"
-#include "platform/error.h"
 #include "support/dictionary_entries.h"
 
 namespace lumo::testing {
@@ -27,7 +25,6 @@ struct FakeBillGetData {
     int created = 0;
     std::vector<Request> requests;
     Variant answer = Variant::Nothing();
-    std::optional<ErrorInfo> failure;
   };
 
   struct GetData : IBillGetData {
@@ -36,7 +33,6 @@ struct FakeBillGetData {
 
     Variant GetSupplyInfo(const std::string& propString, const DictionaryRef& request) override {
       answers->requests.push_back({propString, EntriesOf(Deref(request))});
-      if (answers->failure) Raise(*answers->failure);
       return answers->answer;
     }
   };

@@ -4,6 +4,8 @@
 // (on every call, or only on call number `failingCall` when that is not 0).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -46,5 +48,17 @@ struct FakeClassInfo {
   std::shared_ptr<Db> db = std::make_shared<Db>();
   ScopedRegistration registration{kClassInfoProgId, [db = db] { return db; }};
 };
+
+// An expected statement written as another one changed: each pair's first
+// text (which must occur) replaced by its second, once.
+inline std::string With(std::string sql,
+                        const std::vector<std::pair<std::string, std::string>>& edits) {
+  for (const auto& [from, to] : edits) {
+    const size_t at = sql.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) sql.replace(at, from.size(), to);
+  }
+  return sql;
+}
 
 }  // namespace lumo::testing

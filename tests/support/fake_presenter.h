@@ -2,7 +2,8 @@
 // dialog at its design size, records what a user would see (the caption,
 // the controls, every grid row's text) and answers: a click on `answer`'s
 // button, or the window closed when `answer` is unset or names a button
-// the dialog does not show.
+// the dialog does not show. A record list is recorded whole and answered
+// with `pick` (an index into its rows), or cancelled when it is unset.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,8 @@ namespace lumo::testing {
 struct FakePresenter {
   struct Presenter : IPresenter {
     std::optional<int32_t> answer;
+    std::optional<size_t> pick;
+    std::vector<RecordList> lists;
     int shown = 0;
     std::string caption;
     ListDialogControls controls;
@@ -36,6 +39,10 @@ struct FakePresenter {
                            const std::string& title) override {
       messageBoxes.push_back(title + ": " + prompt + " (" + std::to_string(style) + ")");
       return msgbox::kOk;
+    }
+    std::optional<size_t> ShowRecordList(const RecordList& list) override {
+      lists.push_back(list);
+      return list.pickable ? pick : std::nullopt;
     }
   };
   explicit FakePresenter(std::optional<int32_t> answer = std::nullopt) {

@@ -7,14 +7,12 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "hostapi/sys_info.h"
-#include "platform/error.h"
 #include "support/fake_class_info.h"
 
 namespace lumo::testing {
@@ -23,7 +21,6 @@ struct FakeSysInfo {
   struct Answers {
     int created = 0;
     std::vector<std::string> calls;
-    std::optional<ErrorInfo> failure;  // raised by every call when set
     // GetItemInfo: (table, id) -> rows.
     std::map<std::pair<std::string, int32_t>, Table> items;
     // GetPOMaxHighPrice: (supplier, item, currency, price type) -> price.
@@ -38,33 +35,27 @@ struct FakeSysInfo {
 
     RecordsetRef GetItemInfo(const std::string& propString, const std::string& table, int32_t id,
                              const std::string& keyColumn) override {
-      Record("GetItemInfo " + propString + " " + table + " " + std::to_string(id) + " " +
-             keyColumn);
+      answers->calls.push_back("GetItemInfo " + propString + " " + table + " " +
+                               std::to_string(id) + " " + keyColumn);
       const auto found = answers->items.find({table, id});
-      if (found == answers->items.end()) return MakeRecordset({{keyColumn}, {}});
-      return MakeRecordset(found->second);
+      return MakeRecordset(found == answers->items.end() ? Table{{keyColumn}, {}} : found->second);
     }
     Variant GetPOMaxHighPrice(std::string& propString, int32_t& supplierId, int32_t& itemId,
                               int32_t& currencyId, double& exchangeRate,
                               int32_t& priceType) override {
-      Record("GetPOMaxHighPrice " + propString + " " + std::to_string(supplierId) + " " +
-             std::to_string(itemId) + " " + std::to_string(currencyId) + " " +
-             std::to_string(exchangeRate) + " " + std::to_string(priceType));
+      answers->calls.push_back("GetPOMaxHighPrice " + propString + " " +
+                               std::to_string(supplierId) + " " + std::to_string(itemId) + " " +
+                               std::to_string(currencyId) + " " + std::to_string(exchangeRate) +
+                               " " + std::to_string(priceType));
       const auto found = answers->maxPrices.find({supplierId, itemId, currencyId, priceType});
       return found == answers->maxPrices.end() ? Variant(-1.0) : found->second;
     }
     void GetCoeAndScale(std::string& propString, int32_t& unitId, double& coefficient,
                         double& scale) override {
-      Record("GetCoeAndScale " + propString + " " + std::to_string(unitId));
+      answers->calls.push_back("GetCoeAndScale " + propString + " " + std::to_string(unitId));
       const auto found = answers->units.find(unitId);
-      coefficient = found == answers->units.end() ? 0 : found->second.first;
-      scale = found == answers->units.end() ? 0 : found->second.second;
-    }
-
-   private:
-    void Record(std::string call) {
-      answers->calls.push_back(std::move(call));
-      if (answers->failure) Raise(*answers->failure);
+      std::tie(coefficient, scale) =
+          found == answers->units.end() ? std::pair(0.0, 0.0) : found->second;
     }
   };
 

@@ -4,19 +4,11 @@
 #pragma once
 
 #include <initializer_list>
-#include <string>
-#include <utility>
 
-#include "collections/dictionary.h"
 #include "collections/vector.h"
+#include "support/dictionary_entries.h"
 
 namespace lumo::testing {
-
-inline DictionaryRef Dict(std::initializer_list<std::pair<std::string, Variant>> entries) {
-  auto dictionary = NewDictionary();
-  for (const auto& [key, value] : entries) dictionary->SetValue(key, value);
-  return dictionary;
-}
 
 inline VectorRef ItemList(std::initializer_list<DictionaryRef> rows = {}) {
   auto list = NewVector();

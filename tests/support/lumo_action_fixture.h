@@ -26,8 +26,10 @@ struct Outcome {
 };
 
 // Each test gets a fresh folder with a demo and an empty database written by
-// --create-db; Run calls the executable with the arguments single-quoted and
-// `input` as standard input.
+// --create-db; Run calls the executable in that folder with the arguments
+// single-quoted and `input` as standard input, after the shell text `env`
+// (assignments) and with the shell text `redirect` after its own
+// redirections.
 class LumoAction : public ::testing::Test {
  protected:
   const fs::path folder_ =
@@ -40,11 +42,12 @@ class LumoAction : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
   std::string Path(const char* name) const { return (folder_ / name).string(); }
-  Outcome Run(const std::vector<std::string>& args, const std::string& input = "") const {
+  Outcome Run(const std::vector<std::string>& args, const std::string& input = "",
+              const std::string& env = "", const std::string& redirect = "") const {
     std::ofstream(Path("in")) << input;
-    std::string command = LUMO_ACTION_EXE;
+    std::string command = "cd '" + folder_.string() + "' && " + env + " " LUMO_ACTION_EXE;
     for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " <'" + Path("in") + "' >'" + Path("out") + "' 2>'" + Path("err") + "'";
+    command += " <'" + Path("in") + "' >'" + Path("out") + "' 2>'" + Path("err") + "' " + redirect;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(Path("out")),
             ReadText(Path("err"))};

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "support/dictionary_entries.h"
 #include "support/test_bill.h"
 
 namespace lumo::testing {
@@ -42,15 +43,11 @@ struct OrderBill {
     para->SetValue("dctTableInfo", bill.tableInfo);
     para->SetValue("dctData", bill.data);
     para->SetValue("vctClassTypeEntry", bill.classTypeEntry);
-    const std::pair<const char*, const char*> keys[] = {{"P_CurrencyKEY", "FCurrencyID"},
-                                                        {"P_ExChangeRateKEY", "FExchangeRate"},
-                                                        {"P_ItemKEY", "FItemID"},
-                                                        {"P_PriceKEY", "FPrice"},
-                                                        {"P_UnitKEY", "FUnitID"},
-                                                        {"P_TaxRateKEY", "FTaxRate"},
-                                                        {"P_DiscountRateKEY", "FDiscountRate"}};
+    const Entries keys = Zip({"P_CurrencyKEY", "P_ExChangeRateKEY", "P_ItemKEY", "P_PriceKEY",
+                              "P_UnitKEY", "P_TaxRateKEY", "P_DiscountRateKEY", "P_ROBKEY"},
+                             {"FCurrencyID", "FExchangeRate", "FItemID", "FPrice", "FUnitID",
+                              "FTaxRate", "FDiscountRate", "FROB"});
     for (const auto& [key, field] : keys) para->SetValue(key, field);
-    para->SetValue("P_ROBKEY", "FROB");
   }
   DictionaryRef Page(int32_t page) const {
     return ObjectAs<Dictionary>(bill.classTypeEntry->Item(page));

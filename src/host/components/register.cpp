@@ -21,7 +21,11 @@ std::shared_ptr<PropertyStore> RegisterHostComponents(const HostComponentsOption
                 [properties] { return std::make_shared<ShareProps>(properties); });
 
   std::shared_ptr<TraceFile> traceFile;
-  if (options.traceFile) traceFile = std::make_shared<TraceFile>(*options.traceFile);
+  if (options.traceStream != nullptr) {
+    traceFile = std::make_shared<TraceFile>(*options.traceStream);
+  } else if (options.traceFile) {
+    traceFile = std::make_shared<TraceFile>(*options.traceFile);
+  }
   RegisterClass(kTraceLogProgId, [traceFile] { return std::make_shared<TraceLog>(traceFile); });
 
   RegisterClass(kResLoaderProgId, [] { return std::make_shared<ResLoader>(); });

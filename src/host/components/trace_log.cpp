@@ -38,15 +38,16 @@ std::string OneLine(std::string_view text) {
 
 void TraceFile::Write(std::string_view record) {
   std::lock_guard lock(mutex_);
-  if (!out_.is_open()) {
-    out_.open(path_, std::ios::app | std::ios::binary);
-    if (!out_) {
+  if (out_ == nullptr) {
+    file_.open(path_, std::ios::app | std::ios::binary);
+    if (!file_) {
       Raise(kPathFileAccessError, "VelLogMsg.Log",
             fmt::format("Cannot open the trace file {}", path_.string()));
     }
+    out_ = &file_;
   }
-  out_ << record << '\n';
-  out_.flush();
+  *out_ << record << '\n';
+  out_->flush();
 }
 
 Variant TraceLog::LogStart(const std::string& source) {

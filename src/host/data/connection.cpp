@@ -3,6 +3,7 @@
 #include "host/data/batch_runner.h"
 #include "host/data/odbc_session.h"
 #include "host/data/sql_tokens.h"
+#include "host/data/sqlite_odbc_driver.h"
 #include "host/data/sqlite_session.h"
 #include "host/data/transaction.h"
 #include "host/data/tsql_dialect.h"
@@ -27,7 +28,8 @@ class SqliteConnection final : public Connection {
 class OdbcConnection final : public Connection {
  public:
   explicit OdbcConnection(const std::string& connectionString)
-      : session_(connectionString), isSqlite_(EqualsIgnoringCase(session_.DbmsName(), "SQLite")) {
+      : session_(OdbcConnectionString(connectionString)),
+        isSqlite_(EqualsIgnoringCase(session_.DbmsName(), "SQLite")) {
     if (isSqlite_) columns_ = ReadColumnTypes(session_);
   }
 

@@ -2,15 +2,10 @@
 
 #include "host/data/data_error.h"
 #include "host/data/sql_tokens.h"
+#include "platform/vb.h"
 
 namespace lumo::data {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
 
 // Reads "{...}" from the start of `rest` and consumes it.
 std::string ReadBraced(std::string_view& rest) {
@@ -40,16 +35,16 @@ PropertyList ParsePropertyString(std::string_view props) {
       rest.remove_prefix(stop == std::string_view::npos ? rest.size() : stop + 1);
       continue;
     }
-    std::string key(TrimBlanks(rest.substr(0, stop)));
-    rest = TrimBlanks(rest.substr(stop + 1));
+    std::string key(vb::TrimWhiteSpace(rest.substr(0, stop)));
+    rest = vb::TrimWhiteSpace(rest.substr(stop + 1));
     std::string value;
     if (rest.starts_with('{')) {
       value = ReadBraced(rest);
-      rest = TrimBlanks(rest);
+      rest = vb::TrimWhiteSpace(rest);
       if (!rest.empty() && rest.front() != ';')
         RaiseInvalidRequest("Text after the } of property " + key);
     } else {
-      value = TrimBlanks(rest.substr(0, rest.find(';')));
+      value = vb::TrimWhiteSpace(rest.substr(0, rest.find(';')));
     }
     rest.remove_prefix(std::min(rest.find(';'), rest.size()));
     if (!rest.empty()) rest.remove_prefix(1);

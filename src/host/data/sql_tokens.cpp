@@ -114,17 +114,6 @@ class Scanner {
 
 }  // namespace
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  // ASCII only, without the locale lookup of toupper: this runs for every
-  // word of every statement.
-  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (upper(a[i]) != upper(b[i])) return false;
-  }
-  return true;
-}
-
 bool SqlToken::IsWord(std::string_view keyword) const {
   return kind == Kind::Word && EqualsIgnoringCase(text, keyword);
 }

@@ -2,23 +2,16 @@
 
 #include <fmt/format.h>
 
-#include <cctype>
-
 #include "host/data/data_error.h"
+#include "platform/vb.h"
 
 namespace lumo::data {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
 constexpr size_t kMaxCachedQueries = 64;
 
 std::string EngineCode(int resultCode) {
   return fmt::format("SQLite error {}", resultCode);
-}
-
-bool IsBlank(const char* text) {
-  while (*text != '\0' && std::isspace(static_cast<unsigned char>(*text))) ++text;
-  return *text == '\0';
 }
 
 Variant ColumnValue(sqlite3_stmt* statement, int column) {
@@ -61,7 +54,16 @@ struct ResetOnExit {
   }
 };
 
+[[noreturn]] void RaiseCannotOpen(const std::string& path, int rc, const char* reason) {
+  RaiseDatabaseError(EngineCode(rc),
+                     fmt::format("Cannot open the database file {}: {}", path, reason), "open");
+}
+
 }  // namespace
+
+void RaiseNoDatabaseFile(const std::string& path) {
+  RaiseCannotOpen(path, SQLITE_CANTOPEN, sqlite3_errstr(SQLITE_CANTOPEN));
+}
 
 SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   // No implicit creation when opening: a mistyped path must not become an
@@ -72,13 +74,10 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   db_.reset(db);
   if (rc != SQLITE_OK) {
-    RaiseDatabaseError(EngineCode(rc),
-                       fmt::format("Cannot open the database file {}: {}", path,
-                                   db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc)),
-                       "open");
+    RaiseCannotOpen(path, rc, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   }
   sqlite3_extended_result_codes(db, 0);
-  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  sqlite3_busy_timeout(db, kSqliteBusyTimeoutMs);
 }
 
 void SqliteSession::RaiseLastError(std::string_view statement) const {
@@ -94,7 +93,8 @@ SqliteSession::StatementPtr SqliteSession::Prepare(const std::string& sql) const
   }
   StatementPtr statement(raw);
   // SQLite would silently skip whatever follows the first statement.
-  if (tail != nullptr && !IsBlank(tail)) RaiseInvalidRequest("More than one statement in: " + sql);
+  if (tail != nullptr && !vb::TrimWhiteSpace(tail).empty())
+    RaiseInvalidRequest("More than one statement in: " + sql);
   return statement;
 }
 

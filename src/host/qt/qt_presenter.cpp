@@ -8,6 +8,7 @@
 
 #include "host/ui/message_box_style.h"
 #include "list_dialog_window.h"
+#include "record_list_window.h"
 
 namespace lumo::ui {
 
@@ -81,6 +82,14 @@ int32_t QtPresenter::ShowMessageBox(const std::string& prompt, int32_t style,
   box.exec();
   const auto clicked = answers.find(box.clickedButton());
   return clicked == answers.end() ? shown.closedAnswer : clicked->second;
+}
+
+std::optional<size_t> QtPresenter::ShowRecordList(const RecordList& list) {
+  EnsureApplication();
+  RecordListWindow window(list);
+  if (shown_) QTimer::singleShot(0, &window, [this, &window] { shown_(window); });
+  window.exec();
+  return window.Picked();
 }
 
 }  // namespace lumo::ui

@@ -57,8 +57,7 @@ std::optional<int32_t> Understand(const std::string& reply, const std::vector<Ch
 }
 
 void PrintCell(std::ostream& out, const std::string& text, size_t width, bool right) {
-  const std::string pad(width - std::min(width, DisplayWidth(text)), ' ');
-  out << (right ? pad + text : text + pad);
+  out << PadToWidth(text, width, right);
 }
 
 void PrintGrid(std::ostream& out, IListDialog& dialog) {

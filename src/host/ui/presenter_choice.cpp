@@ -47,11 +47,13 @@ std::shared_ptr<IPresenter> MakePresenter(PresenterKind kind, const PresenterCho
     case PresenterKind::Scripted:
       break;
   }
+  // A dialog answered as asked is not told; one closed for want of an answer is.
   if (choice.answer) {
-    return std::make_shared<ScriptedPresenter>(ButtonOf(*choice.answer), nullptr,
-                                               setup.messageUnseen);
+    return std::make_shared<ScriptedPresenter>(ButtonOf(*choice.answer), nullptr, choice.pick,
+                                               setup.listUnseen, setup.messageUnseen);
   }
-  return std::make_shared<ScriptedPresenter>(std::nullopt, setup.closedUnseen, setup.messageUnseen);
+  return std::make_shared<ScriptedPresenter>(std::nullopt, setup.closedUnseen, choice.pick,
+                                             setup.listUnseen, setup.messageUnseen);
 }
 
 }  // namespace
@@ -65,7 +67,7 @@ Surroundings CurrentSurroundings(bool qtBuilt) {
 }
 
 PresenterKind ChoosePresenter(const PresenterChoice& choice, const Surroundings& surroundings) {
-  if (choice.answer) return PresenterKind::Scripted;
+  if (choice.answer || choice.pick) return PresenterKind::Scripted;
   switch (choice.ui) {
     case UiMode::Qt:
       if (!surroundings.qtBuilt) throw std::invalid_argument("--ui qt: built without Qt");

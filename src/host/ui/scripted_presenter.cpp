@@ -17,4 +17,13 @@ int32_t ScriptedPresenter::ShowMessageBox(const std::string& prompt, int32_t sty
   return shown.closedAnswer;
 }
 
+std::optional<size_t> ScriptedPresenter::ShowRecordList(const RecordList& list) {
+  if (list.pickable && pick_ == 0) return std::nullopt;  // cancelled as asked: nothing to tell
+  if (list.pickable && pick_ && static_cast<size_t>(*pick_) <= list.rows.size()) {
+    return static_cast<size_t>(*pick_ - 1);
+  }
+  if (unseen_) unseen_(list);
+  return std::nullopt;
+}
+
 }  // namespace lumo::ui

@@ -79,4 +79,9 @@ size_t DisplayWidth(std::string_view text) {
   return width;
 }
 
+std::string PadToWidth(std::string_view text, size_t width, bool alignRight) {
+  const std::string pad(width - std::min(width, DisplayWidth(text)), ' ');
+  return alignRight ? pad + std::string(text) : std::string(text) + pad;
+}
+
 }  // namespace lumo::ui

@@ -15,6 +15,7 @@
 #include "host/components/register.h"
 #include "host/data/database_file.h"
 #include "host/data/register.h"
+#include "support/dictionary_entries.h"
 #include "support/order_bill.h"
 
 namespace lumo::testing {
@@ -28,8 +29,7 @@ class OnDemoDatabase : public ::testing::Test {
     std::string folder = (std::filesystem::temp_directory_path() / "lumo-demo-XXXXXX").string();
     ASSERT_NE(mkdtemp(folder.data()), nullptr);
     folder_ = folder;
-    path_ = (folder_ / "demo.db").string();
-    data::CreateDatabase(path_, true);
+    data::CreateDatabase((folder_ / "demo.db").string(), true);
     data::RegisterDataAccess();
     store_ = components::RegisterHostComponents({});
     UseSession(16);
@@ -37,7 +37,8 @@ class OnDemoDatabase : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
   void UseSession(int32_t userId) {
-    props_ = "DBFile=" + path_ + ";UserID=" + std::to_string(userId) + ";Language=CHS";
+    props_ = "DBFile=" + (folder_ / "demo.db").string() + ";UserID=" + std::to_string(userId) +
+             ";Language=CHS";
     store_->Set(static_cast<int32_t>(::getpid()), "PropsString", props_);
   }
   ActionResult Run(const std::string& action, const DictionaryRef& para) {
@@ -48,7 +49,7 @@ class OnDemoDatabase : public ::testing::Test {
   // Runs SQL on the file itself, as another program would; the rows as "a|b|c".
   Rows Sql(const std::string& sql) const {
     sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_open((folder_ / "demo.db").c_str(), &db), SQLITE_OK);
     Rows rows;
     const auto addRow = [](void* into, int count, char** values, char**) {
       std::string row;
@@ -60,19 +61,20 @@ class OnDemoDatabase : public ::testing::Test {
     sqlite3_close(db);
     return rows;
   }
+  // An order bill of the demo database with its red/blue flag.
+  ActionResult UpdateItemPrice(const char* header, const char* entries, int32_t id, int32_t redBlue,
+                               const char* priceColumn, Entries more = {}) {
+    OrderBill order(header, entries, id, priceColumn);
+    order.SetRedBlue(redBlue);
+    for (const auto& [key, value] : more) order.para->SetValue(key, value);
+    return Run("TevSer_UpdateItemPrice", order.para);
+  }
 
   std::filesystem::path folder_;
-  std::string path_, props_;
+  std::string props_;
   std::shared_ptr<components::PropertyStore> store_;
   DictionaryRef result_;
 };
-
-DictionaryRef OrderBillPara(const char* header, const char* entries, int32_t id, int32_t redBlue,
-                            const char* priceColumn) {
-  OrderBill order(header, entries, id, priceColumn);
-  order.SetRedBlue(redBlue);
-  return order.para;
-}
 
 TEST_F(OnDemoDatabase, ItemPriceUpdateWritesEachItemsLastLineConverted) {
   const std::string prices =
@@ -84,31 +86,24 @@ TEST_F(OnDemoDatabase, ItemPriceUpdateWritesEachItemsLastLineConverted) {
 
   // Order 2101 in dollars at 7.1: the screw's later line, a box of 12 at 0.42
   // less 5 %, gives 0.42 * 7.1 * 0.95 / 12 = 0.236075, four decimals.
-  EXPECT_EQ(
-      Run("TevSer_UpdateItemPrice", OrderBillPara("POOrder", "POOrderEntry", 2101, 0, "FAuxPrice")),
-      0);
+  EXPECT_EQ(UpdateItemPrice("POOrder", "POOrderEntry", 2101, 0, "FAuxPrice"), 0);
   expected[0] = "1201|0.2361|0.38";
   expected[1] = "1202|0.0284|0.06";  // 0.004 * 7.1
   EXPECT_EQ(Sql(prices), expected);
 
   // Sales order 2151, prices with tax: the later line, a roll of 50 m at
   // 107.35, gives 107.35 / 1.13 / 50 = 1.90 a metre without tax.
-  DictionaryRef sale = OrderBillPara("SEOrder", "SEOrderEntry", 2151, 0, "FAuxTaxPrice");
-  sale->SetValue("P_PriceType", 1);
-  sale->SetValue("P_TaxInPrice", 1);
-  EXPECT_EQ(Run("TevSer_UpdateItemPrice", sale), 0);
+  EXPECT_EQ(UpdateItemPrice("SEOrder", "SEOrderEntry", 2151, 0, "FAuxTaxPrice",
+                            {{"P_PriceType", 1}, {"P_TaxInPrice", 1}}),
+            0);
   expected[3] = "1204|1.2|1.9";
   EXPECT_EQ(Sql(prices), expected);
 
   // The red order 2102 (flag 1) keeps the grease's price; shown blue, it
   // writes 3.90 dollars at 7.1.
-  const std::pair<int32_t, const char*> redThenBlue[] = {{1, "1205|28.0|42.0"},
-                                                         {-1, "1205|27.69|42.0"}};
-  for (const auto& [redBlue, grease] : redThenBlue) {
+  for (const auto& [redBlue, grease] : {std::pair{1, "1205|28.0|42.0"}, {-1, "1205|27.69|42.0"}}) {
     SCOPED_TRACE(redBlue);
-    EXPECT_EQ(Run("TevSer_UpdateItemPrice",
-                  OrderBillPara("POOrder", "POOrderEntry", 2102, redBlue, "FAuxPrice")),
-              0);
+    EXPECT_EQ(UpdateItemPrice("POOrder", "POOrderEntry", 2102, redBlue, "FAuxPrice"), 0);
     expected[4] = grease;
     EXPECT_EQ(Sql(prices), expected);
   }
@@ -119,9 +114,7 @@ TEST_F(OnDemoDatabase, SupplierPriceListIsInsertedThenUpdatedAllOrNothing) {
       "SELECT FSupID, FItemID, FUnitID, FCyID, FPriceType, FQuantity, FPrice, FDiscount, FDate, "
       "FUserID FROM t_SupplyPrice WHERE FSupID IN (221, 222) ORDER BY FSupID, FItemID, FUnitID";
   const auto update = [&](int32_t order) {
-    auto para = NewDictionary();
-    para->SetValue("P_InterID", order);
-    return Run("TevSer_UpdatePOPrice", para);
+    return Run("TevSer_UpdatePOPrice", Dict({{"P_InterID", order}}));
   };
   ASSERT_EQ(Sql(priceList), Rows{});
 
@@ -164,32 +157,31 @@ TEST_F(OnDemoDatabase, MappingTranslatesMixedColumnsBothWays) {
   const auto longs = [](std::vector<int32_t> values) {
     return Variant(VbArray(0, std::vector<Variant>(values.begin(), values.end())));
   };
+  const char *syn = "TevSer_SynMapAndItem", *get = "TevSer_GetMapNumber";
   const struct {
     const char* name;
     const char* action;
     int32_t partner, synType;
     Variant items, mapId;
   } cases[] = {
-      {"items to entries", "TevSer_SynMapAndItem", 221, 0,
-       list({1201, 1203, 1202, 1206, 1205, 1204}), longs({0, 651, 0, 652, 0, 656, 0})},
-      {"entries to items", "TevSer_SynMapAndItem", 221, 1, list({652, 654, 651, 999, 656}),
+      {"items to entries", syn, 221, 0, list({1201, 1203, 1202, 1206, 1205, 1204}),
+       longs({0, 651, 0, 652, 0, 656, 0})},
+      {"entries to items", syn, 221, 1, list({652, 654, 651, 999, 656}),
        longs({0, 1202, 0, 1201, 0, 1205})},
-      {"a customer's items", "TevSer_SynMapAndItem", 321, 0, list({1204, 1201}),
-       longs({0, 655, 0})},
-      {"a customer's entry", "TevSer_SynMapAndItem", 321, 1, list({655}), longs({0, 1204})},
-      {"one entry to its item", "TevSer_SynMapAndItem", 221, 1, 656, 1205},
-      {"one item to its entry", "TevSer_GetMapNumber", 221, 0, 1202, 652},
-      {"an item of another supplier", "TevSer_GetMapNumber", 221, 0, 1203, ""},
-      {"that supplier's entry", "TevSer_GetMapNumber", 222, 0, 1203, 654},
+      {"a customer's items", syn, 321, 0, list({1204, 1201}), longs({0, 655, 0})},
+      {"a customer's entry", syn, 321, 1, list({655}), longs({0, 1204})},
+      {"one entry to its item", syn, 221, 1, 656, 1205},
+      {"one item to its entry", get, 221, 0, 1202, 652},
+      {"an item of another supplier", get, 221, 0, 1203, ""},
+      {"that supplier's entry", get, 222, 0, 1203, 654},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    auto para = NewDictionary();
-    para->SetValue("P_MapType", 0);
-    para->SetValue("P_SynType", c.synType);
-    para->SetValue("P_SupplierOrCustomerID", c.partner);
-    para->SetValue("P_ICItemID", c.items);
-    EXPECT_EQ(Run(c.action, para), 0);
+    EXPECT_EQ(Run(c.action, Dict({{"P_MapType", 0},
+                                  {"P_SynType", c.synType},
+                                  {"P_SupplierOrCustomerID", c.partner},
+                                  {"P_ICItemID", c.items}})),
+              0);
     ASSERT_NE(result_, nullptr);
     EXPECT_EQ(result_->Value("P_MapID"), c.mapId);
   }

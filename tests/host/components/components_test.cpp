@@ -17,6 +17,7 @@
 #include "host/data/register.h"
 #include "hostapi/bill_data.h"
 #include "hostapi/class_info.h"
+#include "hostapi/form.h"
 #include "hostapi/share_props.h"
 #include "hostapi/sys_info.h"
 #include "hostapi/trace_log.h"
@@ -76,8 +77,8 @@ TEST_F(ComponentsTest, AnEmptyDatabaseTakesARowNamingOnlyTheColumnsTheActionsUse
       "t_Organization (FItemID,FValueAddRate) VALUES (7,13)",
       "t_Supplier (FItemID,FValueAddRate,FDiscount) VALUES (7,13,5)",
       "POOrder (FInterID) VALUES (7)",
-      "POOrderEntry (FInterID,FEntryID,FItemID,FUnitID,FQty,FAuxQty,FPrice,FAuxPrice,FAuxTaxPrice,"
-      "FTaxRate,FDiscountRate) VALUES (7,1,7,7,12,1,1,12,13.56,13,0)",
+      ("POOrderEntry (FInterID,FEntryID,FItemID,FUnitID,FQty,FAuxQty,FPrice,FAuxPrice,"
+       "FAuxTaxPrice,FTaxRate,FDiscountRate) VALUES (7,1,7,7,12,1,1,12,13.56,13,0)"),
       "t_ItemMapping (FEntryID,FParentID,FItemID,FNumber,FName) VALUES (7,7,7,'S-7','y')",
       "t_SupplyPrice (FSupID,FItemID,FUnitID,FCyID,FPrice,FDiscount) VALUES (7,7,7,1,9,0)",
       "t_POMaxPrice (FItemID,FMaxPrice) VALUES (7,10)",
@@ -102,17 +103,16 @@ TEST_F(ComponentsTest, TheOrderProcedureUpsertsTheSupplierPriceAndSkipsLinesWith
   static const struct {
     const char* change;  // to the order or the settings, before the call
     const char* exec;
-    int32_t added;  // priced rows added to t_SupplyPrice in all
-    double price, discount;
-    int32_t user;
+    int32_t added;    // priced rows added to t_SupplyPrice in all
+    const char* row;  // the box price's FPrice|FDiscount|FUserID|FDate; "": none
   } kSteps[] = {
-      {"", "EXEC p_UpdateSupplyInfoByPOOrd 1001,2,16", 0, 0, 0, 0},  // free samples
-      {"", "EXEC p_UpdateSupplyInfoByPOOrd 1001,3,16", 1, 2.16, 0, 16},
+      {"", "EXEC p_UpdateSupplyInfoByPOOrd 1001,2,16", 0, ""},  // free samples
+      {"", "EXEC p_UpdateSupplyInfoByPOOrd 1001,3,16", 1, "2.16|0|16|2024-03-04"},
       {"UPDATE POOrderEntry SET FAuxPrice=2.05,FDiscountRate=1.5 WHERE FInterID=1001 AND "
        "FEntryID=3",
-       "EXEC p_UpdateSupplyInfoByPOOrd 1001,3,17", 1, 2.05, 1.5, 17},
+       "EXEC p_UpdateSupplyInfoByPOOrd 1001,3,17", 1, "2.05|1.5|17|2024-03-04"},
       {"UPDATE t_SystemProfile SET FValue='1' WHERE FKey='POOrderTaxInPrice'",
-       "EXEC p_UpdateSupplyInfoByPOOrd 1001,3,18", 1, 2.4408, 1.5, 18},
+       "EXEC p_UpdateSupplyInfoByPOOrd 1001,3,18", 1, "2.4408|1.5|18|2024-03-04"},
   };
   ASSERT_EQ(
       Rows("SELECT FDate, FSupplyID, FCurrencyID, FInvStyle FROM POOrder WHERE FInterID=1001"),
@@ -133,15 +133,9 @@ TEST_F(ComponentsTest, TheOrderProcedureUpsertsTheSupplierPriceAndSkipsLinesWith
     if (*s.change) Run(s.change);
     Run(s.exec);
     EXPECT_EQ(count(), initial + s.added);
-    const RecordsetRef row =
-        Run("SELECT FPrice,FDiscount,FUserID,FDate FROM t_SupplyPrice WHERE FSupID=201 AND "
-            "FItemID=1008 AND FUnitID=2 AND FCyID=1 AND FPriceType=1 AND FQuantity=0");
-    ASSERT_EQ(row->RecordCount(), s.added);
-    if (s.added == 0) continue;
-    EXPECT_DOUBLE_EQ(vb::CDbl(row->Value("FPrice")), s.price);
-    EXPECT_DOUBLE_EQ(vb::CDbl(row->Value("FDiscount")), s.discount);
-    EXPECT_EQ(vb::CLng(row->Value("FUserID")), s.user);
-    EXPECT_EQ(row->Value("FDate"), Variant("2024-03-04"));  // the order's date
+    EXPECT_EQ(Rows("SELECT FPrice,FDiscount,FUserID,FDate FROM t_SupplyPrice WHERE FSupID=201 AND "
+                   "FItemID=1008 AND FUnitID=2 AND FCyID=1 AND FPriceType=1 AND FQuantity=0"),
+              (*s.row ? Lines{s.row} : Lines{}));
   }
 }
 
@@ -307,6 +301,28 @@ TEST(ResLoader, LoadStringAnswersInTheLanguageOfLanguageIDOrGivesTheSourceBack) 
     loader.SetLanguageID(language);
     EXPECT_EQ(loader.LoadString(source), expected);
   }
+}
+
+struct Form : Object, IForm {
+  std::string font = "design";
+  std::string FontName() const override { return font; }
+  void SetFontName(const std::string& family) override { font = family; }
+};
+
+// Anything but a form is left alone.
+TEST(FrmResLoader, ChineseFormsGetAFontWithTheirScript) {
+  static const char* const kCases[][2] = {{"CHS", "WenQuanYi Micro Hei"},
+                                          {"cht", "WenQuanYi Micro Hei"},
+                                          {"EN", "design"},
+                                          {"", "design"}};
+  for (const auto& [language, font] : kCases) {
+    SCOPED_TRACE(language);
+    auto form = std::make_shared<Form>();
+    FrmResLoader().SetFrmFont(form, language);
+    EXPECT_EQ(form->font, font);
+  }
+  FrmResLoader().SetFrmFont(std::make_shared<FrmResLoader>(), "CHS");
+  FrmResLoader().SetFrmFont(nullptr, "CHS");
 }
 
 TEST(ShareProps, EveryObjectSeesThePropertiesOfItsProcessOnly) {

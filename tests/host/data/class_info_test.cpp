@@ -35,7 +35,8 @@ class ClassInfoOnDatabase : public ::testing::TestWithParam<Backend> {
       std::string row;
       for (int32_t c = 0; c < rs->FieldCount(); ++c) {
         const Variant& v = rs->Value(rs->FieldName(c));
-        row += (c ? "|" : "") + (v.IsNull() ? "<null>" : vb::CStr(v));
+        if (c > 0) row += '|';
+        row += v.IsNull() ? "<null>" : vb::CStr(v);
       }
       rows.push_back(row);
     }

@@ -204,7 +204,9 @@ TEST(TsqlDialect, PlainStatementsPassUnchangedButForSurroundingBlanks) {
   };
   for (const char* sql : kCases) {
     SCOPED_TRACE(sql);
-    EXPECT_EQ(Texts(Translate(" " + std::string(sql) + " \r\n")), std::vector<std::string>{sql});
+    std::string padded = " ";
+    padded.append(sql).append(" \r\n");
+    EXPECT_EQ(Texts(Translate(padded)), std::vector<std::string>{sql});
   }
 }
 

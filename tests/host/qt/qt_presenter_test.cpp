@@ -24,6 +24,7 @@
 #include "host/data/database_file.h"
 #include "host/data/register.h"
 #include "host/ui/presenter_choice.h"
+#include "qt_application.h"
 #include "support/item_list.h"
 #include "variant_json.h"
 
@@ -32,8 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-[[maybe_unused]] const bool kOffscreen = ::setenv("QT_QPA_PLATFORM", "offscreen", 1) == 0;
-
 using Shown = std::function<void(QDialog&)>;
 
 // One application for every test; each test registers the presenter with
@@ -41,12 +40,7 @@ using Shown = std::function<void(QDialog&)>;
 // the profile in a folder of its own.
 class QtDialog : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_host_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-  }
+  static void SetUpTestSuite() { EnsureQtApplication(); }
   void SetUp() override {
     fs::create_directories(folder_);
     ::setenv("LUMO_PROFILE", (folder_ / "ZEZSystem.INI").c_str(), 1);

@@ -26,6 +26,7 @@ TEST(ChoosePresenter, AnAnswerIsScriptedAndAutoPrefersQtThenTheTerminal) {
     std::optional<Answer> answer;
     Surroundings around;    // qtBuilt, display, terminal
     std::optional<K> kind;  // nullopt: refused
+    std::optional<int32_t> pick = {};
   } cases[] = {
       {"auto with a display", UiMode::Auto, {}, {true, true, true}, K::Qt},
       {"auto, Qt not built", UiMode::Auto, {}, {false, true, true}, K::Console},
@@ -38,12 +39,15 @@ TEST(ChoosePresenter, AnAnswerIsScriptedAndAutoPrefersQtThenTheTerminal) {
       {"qt", UiMode::Qt, {}, {true, true, false}, K::Qt},
       {"qt not built", UiMode::Qt, {}, {false, true, true}, std::nullopt},
       {"qt without a display", UiMode::Qt, {}, {true, false, true}, std::nullopt},
+      {"pick wins over qt", UiMode::Qt, {}, {true, true, true}, K::Scripted, 1},
+      {"pick 0 wins over auto", UiMode::Auto, {}, {true, true, true}, K::Scripted, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     PresenterChoice choice;
     choice.ui = c.ui;
     choice.answer = c.answer;
+    choice.pick = c.pick;
     if (c.kind) {
       EXPECT_EQ(ChoosePresenter(choice, c.around), *c.kind);
     } else {

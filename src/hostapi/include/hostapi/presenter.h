@@ -3,11 +3,14 @@
 // by script); every window the component shows goes through it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "hostapi/list_dialog.h"
+#include "hostapi/record_list.h"
 #include "platform/object.h"
 
 namespace lumo {
@@ -50,6 +53,11 @@ class IPresenter : public Object {
   // button.
   virtual int32_t ShowMessageBox(const std::string& prompt, int32_t style,
                                  const std::string& title) = 0;
+  // Shows the records modally. A pickable list returns the index in
+  // list.rows (from 0) of the record the user picked, or nullopt when the
+  // user cancelled; a list that is only looked at returns nullopt once it
+  // is closed.
+  virtual std::optional<size_t> ShowRecordList(const RecordList& list) = 0;
 };
 
 }  // namespace lumo

@@ -83,4 +83,12 @@ inline int32_t InStr(std::string_view text, std::string_view needle) {
   return InStr(1, text, needle);
 }
 
+// ---- text helpers of this system (no VB function does these) -------------
+// `text` without the white space at either end, as the parsers here trim a
+// value: space, tab, CR and LF (Val skips a set of its own, without CR,
+// anywhere in a number). The view is into `text`.
+std::string_view TrimWhiteSpace(std::string_view text);
+// Equal texts, ASCII letters compared without regard to case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace lumo::vb

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,9 @@ namespace lumo::components {
 struct HostComponentsOptions {
   // Where the trace log appends its records; none: tracing is off.
   std::optional<std::filesystem::path> traceFile;
+  // Instead of a file: a stream that outlives the registrations, such as
+  // standard error.
+  std::ostream* traceStream = nullptr;
 };
 
 // Replaces any earlier registration of these ProgIDs. Returns the store

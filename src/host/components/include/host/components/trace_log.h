@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iosfwd>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -28,6 +29,8 @@ namespace lumo::components {
 class TraceFile {
  public:
   explicit TraceFile(std::filesystem::path path) : path_(std::move(path)) {}
+  // Writes into a stream that outlives every log, such as standard error.
+  explicit TraceFile(std::ostream& stream) : out_(&stream) {}
   // Appends the record and a line feed and flushes, so a trace survives a
   // crash. The file is opened (for appending) on the first record; error
   // 75 when it cannot be.
@@ -36,7 +39,8 @@ class TraceFile {
  private:
   std::mutex mutex_;
   std::filesystem::path path_;
-  std::ofstream out_;
+  std::ofstream file_;
+  std::ostream* out_ = nullptr;  // the stream given, or file_ once it is open
 };
 
 class TraceLog final : public ITraceLog {

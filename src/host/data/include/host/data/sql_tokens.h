@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/vb.h"
+
 namespace lumo::data {
 
 struct SqlToken {
@@ -54,6 +56,7 @@ inline std::string JoinTokens(const SqlTokens& tokens) {
   return JoinTokens(tokens.begin(), tokens.end());
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// The platform's: the SQL code compares keywords and names with it.
+using vb::EqualsIgnoringCase;
 
 }  // namespace lumo::data

@@ -18,6 +18,13 @@
 
 namespace lumo::data {
 
+// How long a statement waits for another connection's lock before it fails
+// with "database is locked".
+inline constexpr int kSqliteBusyTimeoutMs = 5000;
+
+// The error opening a database file that is not there raises.
+[[noreturn]] void RaiseNoDatabaseFile(const std::string& path);
+
 class SqliteSession final : public SqlSession {
  public:
   enum class Mode { OpenExisting, CreateNew };

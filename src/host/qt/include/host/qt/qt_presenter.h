@@ -11,6 +11,11 @@
 // A message box is a QMessageBox with the style's buttons, icon, default
 // button and the button its close box stands for.
 //
+// A record list is a modal window with the records in a table that sorts
+// by a column when its title is clicked; numeric columns are right-aligned.
+// A pickable list is answered by OK or a double-click on a record, or
+// cancelled; the font is the one the list names.
+//
 // The presenter makes the QApplication on its first show when the program
 // has none, and keeps it until the presenter goes.
 #pragma once
@@ -39,6 +44,7 @@ class QtPresenter final : public IPresenter {
   void ShowListDialog(IListDialog& dialog) override;
   int32_t ShowMessageBox(const std::string& prompt, int32_t style,
                          const std::string& title) override;
+  std::optional<size_t> ShowRecordList(const RecordList& list) override;
 
  private:
   void EnsureApplication();

@@ -4,12 +4,18 @@
 // The answer is a button's number, its access key or its caption; anything
 // else asks again. The end of the input closes the window (No).
 //
+// A record list is printed a page at a time as a numbered, aligned table;
+// the answer is a record's number (in a pickable list), "n" or an empty
+// line for the next page, "p" for the previous one, or 0 to cancel or
+// close. Anything else asks again; the end of the input cancels.
+//
 // A message box prints its title and prompt and the buttons, numbered;
 // the answer is a number or a caption, Enter alone presses the default
 // button, and the end of the input closes the box (its refusing button:
 // Cancel, No or Abort; OK on a box with only OK).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -20,14 +26,18 @@ namespace lumo::ui {
 
 class ConsolePresenter final : public IPresenter {
  public:
-  ConsolePresenter(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+  // pageRows: the records a page of a record list shows.
+  ConsolePresenter(std::istream& in, std::ostream& out, size_t pageRows = 20)
+      : in_(in), out_(out), pageRows_(pageRows) {}
   void ShowListDialog(IListDialog& dialog) override;
   int32_t ShowMessageBox(const std::string& prompt, int32_t style,
                          const std::string& title) override;
+  std::optional<size_t> ShowRecordList(const RecordList& list) override;
 
  private:
   std::istream& in_;
   std::ostream& out_;
+  size_t pageRows_;
 };
 
 }  // namespace lumo::ui

@@ -26,7 +26,7 @@ enum class Answer { Yes, All, No, Cancel, Close };
 struct PresenterChoice {
   UiMode ui = UiMode::Auto;
   std::optional<Answer> answer;  // given: every window is answered so, unseen
-  std::optional<int32_t> pick;   // the row a scripted list viewer picks (from 1)
+  std::optional<int32_t> pick;   // given: every record list picks this row (from 1; 0 cancels)
 };
 
 enum class PresenterKind { Qt, Console, Scripted };
@@ -43,7 +43,7 @@ struct Surroundings {
 bool DisplayAvailable();
 Surroundings CurrentSurroundings(bool qtBuilt);
 
-// A given answer is scripted whatever the mode. Otherwise qt, console and
+// A given answer or pick is scripted whatever the mode. Otherwise qt, console and
 // none are taken as said (none: scripted, closing every window), and auto
 // is Qt when it is built and has a display, else the console on a
 // terminal, else none. Throws std::invalid_argument when Qt is asked for
@@ -61,6 +61,9 @@ struct PresenterSetup {
   // Hears each message box that a scripted presenter answered unseen
   // (with or without a scripted answer).
   ScriptedPresenter::MessageNotice messageUnseen = {};
+  // Hears each record list that the scripted presenter closed unseen or
+  // cancelled for want of a pick it could make.
+  ScriptedPresenter::ListNotice listUnseen = {};
 };
 
 // Registers, for its lifetime, one presenter of the kind chosen as

@@ -5,10 +5,15 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace lumo::ui {
 
 size_t DisplayWidth(std::string_view text);
+
+// The text with blanks before it (alignRight) or after it up to `width`
+// columns; a text as wide or wider is returned as it is.
+std::string PadToWidth(std::string_view text, size_t width, bool alignRight);
 
 }  // namespace lumo::ui
