@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "support/action_test_access.h"
 #include "support/dictionary_entries.h"
 #include "support/fake_sys_info.h"
@@ -35,19 +30,19 @@ TEST(CurrencyCal, ConvertsThePresentFieldsLookingUpOnlyTheMissingRates) {
     std::optional<Entries> written;  // nullopt: dctReturn stays Nothing
     std::optional<ErrorInfo> error;
   } cases[] = {
-      {"* 0.5, given rate 2", {{F1, 100}}, {2}, Written({{F1, 400.0}}), {}},
-      {"/ 8, given rate 2", {{id, 3}, {F1, 100}}, {3}, Written({{F1, 1600.0}}), {}},
+      {"* 0.5, given rate 2", {{F1, 100}}, {2}, Entries({{F1, 400.0}}), {}},
+      {"/ 8, given rate 2", {{id, 3}, {F1, 100}}, {3}, Entries({{F1, 1600.0}}), {}},
       {"a given rate beside a / old currency", in({{oldId, 4}, {oldRate, "2 per"}, {F1, 100}}),
-       ids({2}), Written({{F1, 400.0}}), no},
+       ids({2}), Entries({{F1, 400.0}}), no},
       {"a looked-up / rate divides; ids by leading number, half to even",
        in({{id, "2.5"}, {oldId, "4.5 x"}, {oldRate, 0}, {F1, 100}}), ids({2, 4}),
-       Written({{F1, 50.0}}), no},
+       Entries({{F1, 50.0}}), no},
       {"scalars by variant arithmetic, only the fields given",
        in({{F2, "1,000.5"}, {F3, N}, {F5, E}}), ids({2}),
-       Written({{F2, 4002.0}, {F3, N}, {F5, 0.0}}), no},
+       Entries({{F2, 4002.0}, {F3, N}, {F5, 0.0}}), no},
       {"columns from 1 and from 0, elements by leading number",
        in({{F1, column(1, {100, "12abc", "abc"})}, {F2, column(0, {100, 10, E})}}), ids({2}),
-       Written({{F1, column(0, {E, 400.0, 48.0, 0.0})}, {F2, column(0, {E, 40.0, 0.0})}}), no},
+       Entries({{F1, column(0, {E, 400.0, 48.0, 0.0})}, {F2, column(0, {E, 40.0, 0.0})}}), no},
       {"no new currency", {{id, "abc"}, {F1, 1}}, {}, {}, {}},
       {"neither old rate nor old currency", {{oldRate, 0}, {F1, 1}}, {}, {}, {}},
       {"no field", {}, {}, {}, {}},
@@ -57,10 +52,10 @@ TEST(CurrencyCal, ConvertsThePresentFieldsLookingUpOnlyTheMissingRates) {
        fail(-1, "Propstring is empty!", "PropString")},
       {"NULL rate", {{id, 6}, {F1, 1}}, {6}, {}, fail(94, "Invalid use of Null")},
       {"text scalar after a written field", in({{F1, 100}, {F2, "abc"}, {F3, 1}}), ids({2}),
-       Written({{F1, 400.0}}), fail(13, "Type mismatch")},
+       Entries({{F1, 400.0}}), fail(13, "Type mismatch")},
       {"NULL element after a written field", in({{F1, 100}, {F2, column(1, {1, N})}}), ids({2}),
-       Written({{F1, 400.0}}), fail(94, "Invalid use of Null")},
-      {"column from 2", in({{F1, column(2, {1, 2})}}), ids({2}), Written({}),
+       Entries({{F1, 400.0}}), fail(94, "Invalid use of Null")},
+      {"column from 2", in({{F1, column(2, {1, 2})}}), ids({2}), Entries({}),
        fail(9, "Subscript out of range")},
   };
   const Table currencies = {{"FCurrencyID", "FOperator", "FExchangeRate"},

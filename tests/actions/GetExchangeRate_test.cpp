@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-
 #include "support/action_test_access.h"
 #include "support/dictionary_entries.h"
 #include "support/fake_class_info.h"

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <utility>
 
 #include "core/cls_action_ic.h"
 #include "host/data/emitted_sql.h"

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "core/cls_action_ic.h"
 #include "support/fake_class_info.h"
 #include "support/fake_share_props.h"
@@ -38,7 +34,6 @@ TEST(UpdatePOPrice, RunsTheProcedureForEveryPricedEntryInOneBatch) {
        exec + "1003,0,16\r\n"},
       {"no priced entry", 1001, session, {}, "1001", ""},
       {"absent id is order 0", std::nullopt, session, {}, "0", ""},
-      {"no user id", 1001, "DB=session", {1}, "1001", "", 1, userError("")},
       {"user id with SQL", 1001, "DB=s;UserID=16 or 1=1", entries({1}), "1001", "", 1,
        userError("16 OR 1=1")},
       {"batch refused", 1001, session, entries({1}), "1001", exec + "1001,1,16\r\n", 1, refused},

@@ -2,11 +2,6 @@
 // company's items and a partner's mapping entries.
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "host/data/emitted_sql.h"
 #include "support/action_test_access.h"
 #include "support/dictionary_entries.h"

@@ -3,9 +3,6 @@
 // error; the price write-back closes it with flag 1 on both ends.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "support/action_test_access.h"
 #include "support/dictionary_entries.h"
 #include "support/fake_class_info.h"

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "platform/vb.h"
 #include "support/fake_class_info.h"
 #include "support/test_bill.h"

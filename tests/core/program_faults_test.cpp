@@ -4,7 +4,6 @@
 // passing for "not configured".
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <variant>

@@ -19,7 +19,6 @@ TEST(Props, GetPropValueMatchesAKeyOnlyWhereAPairBegins) {
       {"DBUserID=sa;UserID=16", "UserID", "16"},
       {"UserID=16", "ID", ""},
       {"DBName=X;UserID=16;Language=chs;", "userid", "16"},
-      {"DBName=X;Language=chs", "Language", "CHS"},
       {"UserID=;Language=chs", "UserID", ""},
       {"DB=X;  Language=eng", "Language", "ENG"},
       {"DB=X;Language =eng", "Language", ""},

@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "core/cls_action_ic.h"
 #include "platform/error.h"
@@ -37,33 +36,8 @@ class ActionTestAccess {
       return e.info();
     }
   }
-
   static VectorRef CreateOverLimitList(bool bTaxInPrice) {
     return clsActionIC().CreateOverLimitList(bTaxInPrice);
-  }
-
-  using Handler = clsActionIC::Handler;
-  // The dispatch table as DoAction walks it: (action name, handler).
-  static std::vector<std::pair<std::string_view, Handler>> DispatchTable() {
-    std::vector<std::pair<std::string_view, Handler>> table;
-    for (const auto& action : clsActionIC::kActions)
-      table.emplace_back(action.name, action.handler);
-    return table;
-  }
-  // Every handler under its own name, for a test to pair them with the
-  // action names itself.
-  struct Handlers {
-    Handler PriceQueryPO, GetSupplyInfo, HistoryPriceQry, ViewStockStatus, ViewItemReplace,
-        TevSer_POPriceAlert, TevSer_GetMapNumber, TevSer_SynMapAndItem, TevSer_GetTaxRate,
-        TevSer_CurrencyCal, TevSer_GetExchangeRate, TevSer_UpdateItemPrice, TevSer_UpdatePOPrice;
-  };
-  static Handlers HandlersByName() {
-    using C = clsActionIC;
-    return {&C::PriceQueryPO,        &C::GetSupplyInfo,          &C::HistoryPriceQry,
-            &C::ViewStockStatus,     &C::ViewItemReplace,        &C::TevSer_POPriceAlert,
-            &C::TevSer_GetMapNumber, &C::TevSer_SynMapAndItem,   &C::TevSer_GetTaxRate,
-            &C::TevSer_CurrencyCal,  &C::TevSer_GetExchangeRate, &C::TevSer_UpdateItemPrice,
-            &C::TevSer_UpdatePOPrice};
   }
 };
 

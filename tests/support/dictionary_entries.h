@@ -32,15 +32,6 @@ inline Entries EntriesOf(const Dictionary& dictionary) {
   return entries;
 }
 
-// Entries in a table row: given in dctPara, or expected in dctReturn (an
-// optional, where nullopt says "still Nothing").
-inline Entries Given(Entries entries) {
-  return entries;
-}
-inline std::optional<Entries> Written(Entries entries) {
-  return entries;
-}
-
 // Each key with the value at its position; a Nothing value leaves its key out.
 inline Entries Zip(const std::vector<std::string>& keys, const std::vector<Variant>& values) {
   Entries entries;

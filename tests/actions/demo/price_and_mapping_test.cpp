@@ -7,9 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "core/cls_action_ic.h"
 #include "host/components/register.h"
