@@ -22,21 +22,21 @@ TEST(Procedure, PlaceholdersBecomeMarkersWithTheirArgumentsInOrder) {
 }
 
 TEST(Procedure, RefusesAWrongArgumentCountAndUnknownPlaceholders) {
-  struct Case {
-    const char* what;
+  static const struct {
     size_t arguments;
     const char* parameters;
     const char* body;
+    const char* error;
+  } kCases[] = {
+      {2, "A,B,C", "SELECT :A", "Procedure p_X takes 3 argument(s), 2 given: EXEC p_X"},
+      {2, "A", "SELECT :A", "Procedure p_X takes 1 argument(s), 2 given: EXEC p_X"},
+      {1, "A", "SELECT :A, :B", "Procedure p_X uses :B, which is not one of its parameters"},
   };
-  static const Case kCases[] = {
-      {"too few", 2, "A,B,C", "SELECT :A"},
-      {"too many", 2, "A", "SELECT :A"},
-      {"unknown placeholder", 1, "A", "SELECT :A, :B"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.error);
     const ProcedureCall call{"p_X", std::vector<SqlValue>(c.arguments, int64_t{1}), "EXEC p_X"};
-    EXPECT_VB_ERROR(BindProcedure(call, c.parameters, c.body), vberr::kInvalidCall);
+    EXPECT_VB_ERROR_INFO(BindProcedure(call, c.parameters, c.body), vberr::kInvalidCall,
+                         "LumoMClass.ClassInfo", c.error);
   }
 }
 

@@ -38,16 +38,15 @@ CREATE TABLE v_SToIMapping(FEntryID INTEGER, FItemID INTEGER, FParentID INTEGER)
 INSERT INTO v_SToIMapping VALUES(501, 101, 7), (502, 102, 7), (503, 102, 8);
 )sql";
 
-// A new database file holding kTestSchema, deleted with the object.
+// A new database file holding kTestSchema in a folder of its own, deleted
+// with the object.
 class TestDatabase {
  public:
   TestDatabase() {
     static std::atomic<int> counter{0};
-    folder_ = std::filesystem::temp_directory_path() /
-              ("lumo_data_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(folder_);
-    path_ = (folder_ / "test.db").string();
-    SqliteSession(path_, SqliteSession::Mode::CreateNew).RunScript(kTestSchema);
+    std::filesystem::create_directories(folder_ /= "lumo_data_test_" + std::to_string(getpid()) +
+                                                   "_" + std::to_string(counter++));
+    SqliteSession(path(), SqliteSession::Mode::CreateNew).RunScript(kTestSchema);
   }
   ~TestDatabase() {
     std::error_code ignored;
@@ -56,16 +55,13 @@ class TestDatabase {
   TestDatabase(const TestDatabase&) = delete;
   TestDatabase& operator=(const TestDatabase&) = delete;
 
-  const std::string& path() const { return path_; }
-  std::string props() const { return "UserID=16;DBFile=" + path_ + ";Language=CHS"; }
-  std::string odbcProps() const {
-    return "UserID=16;DBConnect={Driver=SQLite3;Database=" + path_ + "}";
-  }
   std::string folder() const { return folder_.string(); }
+  std::string path() const { return folder() + "/test.db"; }
+  std::string props() const { return "UserID=16;DBFile=" + path() + ";Language=CHS"; }
+  std::string odbcProps() const { return "DBConnect={Driver=SQLite3;Database=" + path() + "}"; }
 
  private:
-  std::filesystem::path folder_;
-  std::string path_;
+  std::filesystem::path folder_ = std::filesystem::temp_directory_path();
 };
 
 }  // namespace lumo::data::testing
