@@ -8,6 +8,7 @@
 namespace lumo::vb {
 namespace {
 
+const Variant kNull = Variant::Null(), kEmpty;
 Variant Int(int16_t i) {
   return Variant(i);
 }
@@ -59,11 +60,9 @@ TEST(Conversions, CLngRoundsHalfToEvenAndRefusesWhatIsNoNumber) {
 }
 
 TEST(Conversions, CBoolTakesNumbersAndTheWordsTrueAndFalse) {
-  EXPECT_FALSE(CBool(Variant()));
-  EXPECT_TRUE(CBool(Variant(-0.5)));
-  EXPECT_TRUE(CBool(Variant("true")));
-  EXPECT_FALSE(CBool(Variant("FALSE")));
-  EXPECT_FALSE(CBool(Variant("0")));
+  static const std::pair<Variant, bool> kCases[] = {
+      {kEmpty, false}, {-0.5, true}, {"true", true}, {"FALSE", false}, {"0", false}};
+  for (const auto& [value, truth] : kCases) EXPECT_EQ(CBool(value), truth) << CStr(value);
   EXPECT_VB_ERROR(CBool(Variant("yes")), 13);
   EXPECT_VB_ERROR(CBool(Variant::Null()), 94);
 }
@@ -79,19 +78,15 @@ TEST(Conversions, CStrPrintsAsVbDoes) {
   EXPECT_VB_ERROR(CStr(Variant::Null()), 94);
 }
 
+// Integers grow to a Long and Longs to a Double; Booleans count as
+// Integers and numeric text as a Double.
 TEST(Arithmetic, MultiplyTakesTheKindOfTheHigherOperand) {
   static const struct {
     Variant a, b, product;
-  } kCases[] = {
-      {Variant::Null(), Int(2), Variant::Null()},
-      {2.5, Variant::Null(), Variant::Null()},
-      {Variant(), Variant(), Int(0)},
-      {Variant(), 5, 0},
-      {Int(200), Int(200), 40000},   // Integers grow to a Long
-      {65536, 65536, 4294967296.0},  // Longs grow to a Double
-      {true, true, Int(1)},          // Booleans count as Integers
-      {"2", Int(3), 6.0},            // numeric text is a Double
-  };
+  } kCases[] = {{kNull, Int(2), kNull},       {2.5, kNull, kNull},
+                {kEmpty, kEmpty, Int(0)},     {kEmpty, 5, 0},
+                {Int(200), Int(200), 40000},  {true, true, Int(1)},
+                {65536, 65536, 4294967296.0}, {"2", Int(3), 6.0}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(::testing::PrintToString(c.a) + " * " + ::testing::PrintToString(c.b));
     EXPECT_EQ(Multiply(c.a, c.b), c.product);
