@@ -96,8 +96,8 @@ TEST(TsqlDialect, TranslatesEachFormTheComponentWrites) {
        {"Select (\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n)"}},
       {"Select 'x\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n'",
        {"Select 'x\r\n" + a + "1,2)\r\n" + a + "3,4)\r\n'"}},
-      {a + "1,1234567890123456789)\r\n" + a + "2,-1234567890123456789)",
-       {q + " x2: 1,1234567890123456789,2,-1234567890123456789"}},
+      {a + "1,1234567890123456789)\r\n" + a + "2,-9999999999999999999)",
+       {q + " x2: 1,1234567890123456789,2,-1.00000e+19"}},
       {"Insert Into #T (a,b) Values(1.5,'it''s')\r\nInsert Into #T (a,b) Values( -2 , NULL )\n"
        "Insert Into #T (b) Values(3)",
        {"Insert Into temp.\"#T\" (a,b) Values(?,?) x2: 1.50000,'it's',-2,NULL",
