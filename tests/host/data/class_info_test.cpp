@@ -6,6 +6,7 @@
 #include <fstream>
 #include <thread>
 
+#include "emitted_sql.h"
 #include "host/data/class_info_component.h"
 #include "host/data/database_file.h"
 #include "support/print_variant.h"
@@ -136,18 +137,20 @@ TEST_P(ClassInfoOnDatabase, ExecBindsItsArgumentsAsValues) {
                    {1001, 4, kNull}}));
 }
 
+TEST_P(ClassInfoOnDatabase, ItemPriceUpdateTakesEachItemsLastLineOfTheBill) {
+  Run(emitted::kItemPriceUpdate);
+  // Item 10: line 2, 50 * 1.17 * 2 / 12 (a box). Item 20: line 3, 9.99 * 2, unit
+  // coefficient 0 read as 1, one decimal. Item 30 is on another order.
+  EXPECT_EQ(Rows("SELECT FItemID, FOrderPrice FROM t_ICItemCore ORDER BY FItemID"),
+            (Table{{10, 9.75}, {20, 20.0}, {30, 7.0}}));
+}
+
 // The batch's rows are those of its query, and it leaves no temporary
 // table behind to trip the next run.
-TEST_P(ClassInfoOnDatabase, BatchWithATemporaryTableGivesItsQuerysRowsAndDropsTheTable) {
-  const std::string batch =
-      "Set NoCount On\r\nCreate Table #T(FIndex int, FItemID int)\r\n"
-      "Insert Into #T (FIndex,FItemID) Values(1,101)\r\nInsert Into #T (FIndex,FItemID) "
-      "Values(2,9)\r\n"
-      "Select u.FIndex, Min(v.FEntryID) as FInterID from #T u Left Join v_SToIMapping v on "
-      "u.FItemID = v.FItemID Group by u.FIndex\r\nDrop Table #T";
+TEST_P(ClassInfoOnDatabase, MappingBatchGivesOneRowPerPositionAndDropsItsTable) {
   for (int round = 1; round <= 2; ++round) {
     SCOPED_TRACE(round);
-    EXPECT_EQ(Rows(batch), (Table{{1, 501}, {2, kNull}}));
+    EXPECT_EQ(Rows(emitted::kMappingBatch), (Table{{1, 501}, {2, 502}, {3, kNull}}));
   }
 }
 
