@@ -1,5 +1,5 @@
-// SQL texts exactly as the actions emit them, shared by the translation
-// and the database tests.
+// SQL texts exactly as the actions emit them: the action tests check that
+// they are emitted, the database tests that they run right.
 #pragma once
 
 namespace lumo::data::emitted {

@@ -12,15 +12,15 @@
 
 namespace lumo::data::testing {
 
+// p_Log names its parameters in any case, and p_Bad uses one it lacks.
 inline constexpr const char* kTestSchema = R"sql(
 CREATE TABLE t_Procedure(FName TEXT PRIMARY KEY, FParams TEXT NOT NULL, FBody TEXT NOT NULL);
 CREATE TABLE t_Log(FOrder INTEGER NOT NULL, FEntry INTEGER NOT NULL, FNote TEXT);
-INSERT INTO t_Procedure VALUES('p_Log', 'Order,Entry,Note',
-  'INSERT INTO t_Log(FOrder, FEntry, FNote) VALUES(:Order, :Entry, :Note);
-   INSERT INTO t_Log(FOrder, FEntry, FNote) SELECT :Order, -:Entry, ''copy of '' || :Note');
+INSERT INTO t_Procedure VALUES('p_Bad', 'A', 'SELECT :A, :B'), ('p_Log', ' Order , Entry,Note',
+  'INSERT INTO t_Log(FOrder, FEntry, FNote) VALUES(:Order, :entry, :NOTE);  ;
+   INSERT INTO t_Log(FOrder, FEntry, FNote) SELECT :ORDER, -:Entry, '':Note of '' || :Note');
 CREATE TABLE t_Kinds(FName TEXT, FLong INTEGER, FReal REAL, FNothing TEXT);
 INSERT INTO t_Kinds VALUES('ten', 10, 2.5, NULL), ('big', 3000000000, -0.5, NULL);
-
 CREATE TABLE POOrder(FInterID INTEGER PRIMARY KEY, FExchangeRate REAL);
 CREATE TABLE POOrderEntry(FInterID INTEGER, FEntryID INTEGER, FItemID INTEGER, FPrice REAL,
                           FTaxRate REAL, FDiscountRate REAL, FUnitID INTEGER);
@@ -33,21 +33,19 @@ INSERT INTO POOrderEntry VALUES(1001, 1, 10, 100, 17, 10, 1), (1001, 2, 10, 50, 
 INSERT INTO t_ICItemCore VALUES(10, 0), (20, 0), (30, 7);
 INSERT INTO t_ICItem VALUES(10, 2), (20, 1), (30, 2);
 INSERT INTO t_MeasureUnit VALUES(1, 1), (2, 12), (3, 0);
-
 CREATE TABLE v_SToIMapping(FEntryID INTEGER, FItemID INTEGER, FParentID INTEGER);
 INSERT INTO v_SToIMapping VALUES(501, 101, 7), (502, 102, 7), (503, 102, 8);
 )sql";
 
-// A new database file holding kTestSchema, deleted with the object.
+// A new database file holding kTestSchema in a folder of its own, deleted
+// with the object.
 class TestDatabase {
  public:
   TestDatabase() {
     static std::atomic<int> counter{0};
-    folder_ = std::filesystem::temp_directory_path() /
-              ("lumo_data_test_" + std::to_string(getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(folder_);
-    path_ = (folder_ / "test.db").string();
-    SqliteSession(path_, SqliteSession::Mode::CreateNew).RunScript(kTestSchema);
+    std::filesystem::create_directories(folder_ /= "lumo_data_test_" + std::to_string(getpid()) +
+                                                   "_" + std::to_string(counter++));
+    SqliteSession(path(), SqliteSession::Mode::CreateNew).RunScript(kTestSchema);
   }
   ~TestDatabase() {
     std::error_code ignored;
@@ -56,16 +54,13 @@ class TestDatabase {
   TestDatabase(const TestDatabase&) = delete;
   TestDatabase& operator=(const TestDatabase&) = delete;
 
-  const std::string& path() const { return path_; }
-  std::string props() const { return "UserID=16;DBFile=" + path_ + ";Language=CHS"; }
-  std::string odbcProps() const {
-    return "UserID=16;DBConnect={Driver=SQLite3;Database=" + path_ + "}";
-  }
   std::string folder() const { return folder_.string(); }
+  std::string path() const { return folder() + "/test.db"; }
+  std::string props() const { return "UserID=16;DBFile=" + path() + ";Language=CHS"; }
+  std::string odbcProps() const { return "DBConnect={Driver=SQLite3;Database=" + path() + "}"; }
 
  private:
-  std::filesystem::path folder_;
-  std::string path_;
+  std::filesystem::path folder_ = std::filesystem::temp_directory_path();
 };
 
 }  // namespace lumo::data::testing

@@ -32,11 +32,9 @@ Function Next(Function, const char* name) {
 
 extern "C" SQLRETURN SQL_API SQLFetch(SQLHSTMT statement) {
   static const auto real = Next(&SQLFetch, "SQLFetch");
-  if (fault.fetchesBeforeIt >= 0 && fault.fetchesBeforeIt-- == 0) {
-    fault.statement = statement;
-    return SQL_ERROR;
-  }
-  return real(statement);
+  if (fault.fetchesBeforeIt < 0 || fault.fetchesBeforeIt-- > 0) return real(statement);
+  fault.statement = statement;
+  return SQL_ERROR;
 }
 
 extern "C" SQLRETURN SQL_API SQLGetDiagRec(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT record,
@@ -45,11 +43,11 @@ extern "C" SQLRETURN SQL_API SQLGetDiagRec(SQLSMALLINT type, SQLHANDLE handle, S
   static const auto real = Next(&SQLGetDiagRec, "SQLGetDiagRec");
   if (handle == nullptr || handle != fault.statement || record != 1)
     return real(type, handle, record, state, native, message, bufferLength, textLength);
-  const std::string text = "Injected failure";
+  constexpr std::string_view kText = "Injected failure";
   std::strcpy(reinterpret_cast<char*>(state), fault.state);
   *native = 0;
-  std::strncpy(reinterpret_cast<char*>(message), text.c_str(), static_cast<size_t>(bufferLength));
-  *textLength = static_cast<SQLSMALLINT>(text.size());
+  std::strncpy(reinterpret_cast<char*>(message), kText.data(), static_cast<size_t>(bufferLength));
+  *textLength = static_cast<SQLSMALLINT>(kText.size());
   return SQL_SUCCESS;
 }
 
@@ -61,30 +59,25 @@ static_assert(!std::is_copy_constructible_v<BoundValues> &&
               !std::is_move_constructible_v<BoundValues> &&
               !std::is_copy_assignable_v<BoundValues> && !std::is_move_assignable_v<BoundValues>);
 
+// A temporary table lives as long as its connection: it shows whether the
+// connection was opened again.
 TEST(OdbcConnection, OneThatBrokeMidFetchIsOpenedAgainAndOtherErrorsKeepIt) {
-  static const struct {
-    const char* state;
-    bool kept;
-  } kCases[] = {{"08S01", false}, {"HY000", true}};
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.state);
+  for (const auto& [state, kept] : {std::pair{"08S01", false}, {"HY000", true}}) {
+    SCOPED_TRACE(state);
     testing::TestDatabase db;
     const auto run = [&](const std::string& sql) {
       return ClassInfo().GetData(db.odbcProps(), sql);
     };
-    run("Create Table #Probe(FX int)");  // lives as long as its connection
-    fault = {.fetchesBeforeIt = 1, .state = c.state};
+    run("Create Table #Probe(FX int)");
+    fault = {.fetchesBeforeIt = 1, .state = state};
     EXPECT_VB_ERROR_INFO(
         run("SELECT FName FROM t_Kinds"), vberr::kProviderError, "LumoMClass.ClassInfo",
-        "ODBC error " + std::string(c.state) +
+        "ODBC error " + std::string(state) +
             " (native 0): Injected failure (statement: SELECT FName FROM t_Kinds)");
     fault = {};
-    if (c.kept) {
-      EXPECT_EQ(run("Select count(*) as N from #Probe")->Value("N"), Variant(int32_t{0}));
-    } else {
-      EXPECT_VB_ERROR(run("Select count(*) as N from #Probe"), vberr::kProviderError);
-    }
+    EXPECT_EQ(ResumeNext([&] { run("Select count(*) from #Probe"); }), kept);
   }
+  Err().Clear();
 }
 
 }  // namespace
