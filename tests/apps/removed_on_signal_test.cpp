@@ -15,12 +15,11 @@ namespace fs = std::filesystem;
 // An interrupted --create-db leaves neither its temporary database nor its
 // journal behind, and still ends as the signal asks.
 TEST(RemovedOnSignal, SignalRemovesTheFilesAndEndsTheProgram) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("removed-on-signal-" + std::to_string(::getpid()));
+  const fs::path folder = fs::temp_directory_path() / ("removed-" + std::to_string(::getpid()));
+  const fs::path database = folder / "x.db", journal = folder / "x.db-journal";
   for (int signal : {SIGINT, SIGTERM}) {
     SCOPED_TRACE(signal);
     fs::create_directories(folder);
-    const fs::path database = folder / "x.db", journal = folder / "x.db-journal";
     EXPECT_EXIT(
         {
           RemovedOnSignal guard({database, journal});

@@ -52,25 +52,23 @@ TEST(VariantJson, EveryFormReadsAsItsKindAndWritesBack) {
   EXPECT_EQ(VariantFromJson(JsonFromVariant(Variant(int16_t{-7}))), Variant(int32_t{-7}));
 }
 
-TEST(VariantJson, ValuesWithoutAFormAreRefused) {
+// Values without a JSON form, and JSON without a Variant form.
+TEST(VariantJson, WhatHasNoFormOnTheOtherSideIsRefused) {
   class Foreign : public Object {};
   auto selfContaining = NewDictionary();
   selfContaining->SetValue("me", selfContaining);
-  const std::pair<const char*, Variant> kCases[] = {
+  const std::pair<const char*, Variant> kValues[] = {
       {"infinity", std::numeric_limits<double>::infinity()},
       {"NaN inside an array", VbArray(0, {Variant(std::nan(""))})},
       {"an object that is not a collection", std::make_shared<Foreign>()},
       {"a Dictionary that contains itself", selfContaining},
   };
-  for (const auto& [name, value] : kCases) {
+  for (const auto& [name, value] : kValues) {
     SCOPED_TRACE(name);
     EXPECT_THROW(JsonFromVariant(value), JsonError);
   }
   selfContaining->SetValue("me", Variant());  // break the cycle so it is freed
-}
-
-TEST(VariantJson, MalformedReservedFormsAndDeepNestingAreRefused) {
-  const std::string kCases[] = {
+  const std::string kJson[] = {
       R"({"$vector":3})",
       R"({"$empty":false})",
       R"({"$nothing":1})",
@@ -78,7 +76,7 @@ TEST(VariantJson, MalformedReservedFormsAndDeepNestingAreRefused) {
       R"({"$array":[1,2],"$lbound":2147483647})",
       std::string(100000, '[') + std::string(100000, ']'),  // would overflow the stack
   };
-  for (const std::string& json : kCases) {
+  for (const std::string& json : kJson) {
     SCOPED_TRACE(json.substr(0, 40));
     EXPECT_THROW(VariantFromJson(Json::parse(json)), JsonError);
   }

@@ -6,9 +6,9 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QPushButton>
-#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/qt/qt_presenter.h"
 #include "qt_application.h"
@@ -29,51 +29,39 @@ TEST(QtRecordList, PickedByOkOrDoubleClickAndSortedByAClickedTitle) {
   EnsureQtApplication();
   const struct {
     const char* name;
-    std::function<void(QDialog&)> act;
-    const char* order;  // the first column after act
+    std::vector<int> titles;  // clicked in this order
+    int row;                  // double-clicked after; -1: none
+    const char* button;       // clicked last; nullptr: none, "": the close box
+    const char* order;        // the first column after all that
     std::optional<size_t> picked;
     bool pickable = true;
   } cases[] = {
-      {"OK on the first record", [](QDialog& w) { w.findChild<QPushButton*>("ok")->click(); },
-       "昆山,Taiwan,宁波", 0},
-      {"double-click", [](QDialog& w) { DoubleClickRow(w, 1); }, "昆山,Taiwan,宁波", 1},
-      {"cancel", [](QDialog& w) { w.findChild<QPushButton*>("cancel")->click(); },
-       "昆山,Taiwan,宁波", std::nullopt},
-      {"close box", [](QDialog& w) { w.close(); }, "昆山,Taiwan,宁波", std::nullopt},
-      {"price, rising",
-       [](QDialog& w) {
-         ClickTitle(w, 1);
-         DoubleClickRow(w, 0);
-       },
-       "Taiwan,昆山,宁波", 1},
-      {"price, falling",
-       [](QDialog& w) {
-         ClickTitle(w, 1);
-         ClickTitle(w, 1);
-         DoubleClickRow(w, 0);
-       },
-       "宁波,昆山,Taiwan", 2},
-      {"supplier",
-       [](QDialog& w) {
-         ClickTitle(w, 0);
-         DoubleClickRow(w, 2);
-       },
-       "Taiwan,宁波,昆山", 0},
-      {"only looked at: no OK, and a double-click picks nothing",
-       [](QDialog& w) {
-         EXPECT_EQ(w.findChild<QPushButton*>("ok"), nullptr);
-         DoubleClickRow(w, 0);
-         w.findChild<QPushButton*>("close")->click();
-       },
-       "昆山,Taiwan,宁波", std::nullopt, false},
+      {"OK on the first record", {}, -1, "ok", "昆山,Taiwan,宁波", 0},
+      {"double-click", {}, 1, nullptr, "昆山,Taiwan,宁波", 1},
+      {"cancel", {}, -1, "cancel", "昆山,Taiwan,宁波", std::nullopt},
+      {"close box", {}, -1, "", "昆山,Taiwan,宁波", std::nullopt},
+      {"price, rising", {1}, 0, nullptr, "Taiwan,昆山,宁波", 1},
+      {"price, falling", {1, 1}, 0, nullptr, "宁波,昆山,Taiwan", 2},
+      {"supplier", {0}, 2, nullptr, "Taiwan,宁波,昆山", 0},
+      {"only looked at: a double-click picks nothing",
+       {},
+       0,
+       "close",
+       "昆山,Taiwan,宁波",
+       std::nullopt,
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::string order;
     QtPresenter presenter([&](QDialog& window) {
-      QHeaderView& titles = *Table(window).horizontalHeader();
-      EXPECT_EQ(titles.sortIndicatorSection(), -1);  // the viewer's order first
-      c.act(window);
+      EXPECT_EQ(Table(window).horizontalHeader()->sortIndicatorSection(),
+                -1);  // the viewer's order
+      EXPECT_EQ(window.findChild<QPushButton*>("ok") != nullptr, c.pickable);
+      for (int title : c.titles) ClickTitle(window, title);
+      if (c.row >= 0) DoubleClickRow(window, c.row);
+      if (c.button && *c.button) window.findChild<QPushButton*>(c.button)->click();
+      if (c.button && !*c.button) window.close();
       order = ShownColumn(window, 0);
       if (window.isVisible()) window.close();
     });

@@ -1,7 +1,10 @@
+// The console presenter: a dialog or a record list as an aligned table
+// (wide characters counted twice), answered by a line of input.
 #include "host/ui/console_presenter.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -15,11 +18,11 @@ using testing::Dict;
 using testing::ItemList;
 
 struct Shown {
-  int32_t returnCode;
+  std::optional<size_t> answer;  // the dialog's return code, or the record picked
   std::string transcript;
 };
 
-Shown ShowOnConsole(int32_t showType, const std::string& input) {
+Shown ShowDialog(int32_t showType, const std::string& input) {
   std::istringstream in(input);
   std::ostringstream out;
   ScopedRegistration presenter(kPresenterProgId,
@@ -31,11 +34,30 @@ Shown ShowOnConsole(int32_t showType, const std::string& input) {
   form->SetCaptionFooter1("是否继续保存？");
   form->SetShowType(showType);
   form->Show();
-  return {form->ReturnCode(), out.str()};
+  return {static_cast<size_t>(form->ReturnCode()), out.str()};
 }
 
-TEST(ConsolePresenter, PrintsTheDialogAsAnAlignedTable) {
-  EXPECT_EQ(ShowOnConsole(0, "n\n").transcript,
+// Three records, two to a page.
+Shown ShowRecordList(bool pickable, const std::string& input) {
+  RecordList list;
+  list.title = "采购价格资料";
+  list.columns = {{"供应商", false}, {"单价", true}};
+  list.rows = {{"昆山精密导轨有限公司", "185.00"}, {"Taiwan", "24.80"}, {"宁波", "1,280.50"}};
+  list.pickable = pickable;
+  std::istringstream in(input);
+  std::ostringstream out;
+  const std::optional<size_t> picked = ConsolePresenter(in, out, 2).ShowRecordList(list);
+  return {picked, out.str()};
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = 0; (at = text.find(part, at)) != std::string::npos; at += part.size()) ++count;
+  return count;
+}
+
+TEST(ConsolePresenter, PrintsDialogsAndPagesOfRecordsAsAlignedTables) {
+  EXPECT_EQ(ShowDialog(0, "n\n").transcript,
             "== 缺货存货 ==\n"
             "以下物料超过最高限价：\n"
             "\n"
@@ -46,29 +68,56 @@ TEST(ConsolePresenter, PrintsTheDialogAsAnAlignedTable) {
             "\n"
             "是否继续保存？\n"
             "1) 是(Y)  2) 否(N)  > ");
+  EXPECT_EQ(ShowRecordList(true, "\n3\n").transcript,
+            "== 采购价格资料 ==\n"
+            "#  供应商                    单价\n"
+            "-  --------------------  --------\n"
+            "1  昆山精密导轨有限公司    185.00\n"
+            "2  Taiwan                   24.80\n"
+            "records 1-2 of 3\n"
+            "a record's number picks it, n next page, 0 cancels > "
+            "#  供应商                    单价\n"
+            "-  --------------------  --------\n"
+            "3  宁波                  1,280.50\n"
+            "records 3-3 of 3\n"
+            "a record's number picks it, p previous page, 0 cancels > ");
 }
 
-TEST(ConsolePresenter, AsksAgainUntilItUnderstandsAndTheEndOfInputCloses) {
-  const struct {
-    const char* input;
-    int32_t showType;
-    int32_t returnCode;
-    int prompts;
-  } cases[] = {
-      {"y\n", 0, 0, 1},         {" N \n", 0, 2, 1},  {"2\n", 0, 2, 1},   {"是(Y)\n", 0, 0, 1},
-      {"x\n\n3\nn\n", 0, 2, 4}, {"", 0, 2, 1},       {"maybe", 0, 2, 2}, {"a\n", 1, 1, 1},
-      {"4\n", 1, 3, 1},         {"a\ny\n", 0, 0, 2}, {"1\n", 2, 3, 1},   {"取消\n确定\n", 2, 3, 2},
+struct Answered {
+  const char* input;
+  int32_t kind;  // a dialog's show type; for a record list 1 when it is pickable
+  std::optional<size_t> answer;
+  size_t prompts, pages;
+};
+
+void ExpectAnswered(const Answered& c, const Shown& shown) {
+  SCOPED_TRACE(::testing::Message() << c.kind << " " << c.input);
+  EXPECT_EQ(shown.answer, c.answer);
+  EXPECT_EQ(Count(shown.transcript, "> "), c.prompts);
+  EXPECT_EQ(Count(shown.transcript, "records "), c.pages);
+}
+
+// A dialog's end of input closes it (2); a list's cancels (nothing picked).
+TEST(ConsolePresenter, AsksAgainUntilItUnderstands) {
+  const Answered dialogs[] = {
+      {"y\n", 0, 0, 1, 0},     {" N \n", 0, 2, 1, 0}, {"2\n", 0, 2, 1, 0},
+      {"是(Y)\n", 0, 0, 1, 0}, {"maybe", 0, 2, 2, 0}, {"x\n\n3\nn\n", 0, 2, 4, 0},
+      {"", 0, 2, 1, 0},        {"a\n", 1, 1, 1, 0},   {"4\n", 1, 3, 1, 0},
+      {"a\ny\n", 0, 0, 2, 0},  {"1\n", 2, 3, 1, 0},   {"取消\n确定\n", 2, 3, 2, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.input);
-    const Shown shown = ShowOnConsole(c.showType, c.input);
-    EXPECT_EQ(shown.returnCode, c.returnCode);
-    size_t prompts = 0;
-    for (size_t at = 0; (at = shown.transcript.find("> ", at)) != std::string::npos; ++at) {
-      ++prompts;
-    }
-    EXPECT_EQ(prompts, static_cast<size_t>(c.prompts));
-  }
+  for (const Answered& c : dialogs) ExpectAnswered(c, ShowDialog(c.kind, c.input));
+  const Answered lists[] = {
+      {"2\n", 1, 1, 1, 1},
+      {" 3 \n", 1, 2, 1, 1},
+      {"0\n", 1, std::nullopt, 1, 1},
+      {"", 1, std::nullopt, 1, 1},
+      {"4\nabc\n-1\n+1\n\n3\n", 1, 2, 6, 2},
+      {"p\n1\n", 1, 0, 2, 1},
+      {"n\n\np\n", 1, std::nullopt, 4, 3},
+      {"1\n0\n", 0, std::nullopt, 2, 1},
+      {"n\n", 0, std::nullopt, 2, 2},
+  };
+  for (const Answered& c : lists) ExpectAnswered(c, ShowRecordList(c.kind == 1, c.input));
 }
 
 }  // namespace

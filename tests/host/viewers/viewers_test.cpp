@@ -72,7 +72,6 @@ TEST_F(Viewers, PriceListShowsThePriceTypeNarrowedAndOrderedAsAsked) {
       {0, 1451, false, 1, {k0, k50, kTaiwan}},
       {0, 1451, false, 2, {kTaiwanVat}},
       {252, 1451, true, 1, {kTaiwan}},
-      {0, 1455, false, 1, {}},
       {0, 0, true, 1, {k0, k50, kRail, kDomestic, kTaiwan}},
       {0, 0, false, 1, {k0, k50, kTaiwan, kRail, kDomestic}},
   };
@@ -108,7 +107,6 @@ TEST_F(Viewers, TradePricesAreOfTheKindPartnerAndItemNewestFirst) {
     const char* title;
     Lines rows;
   } cases[] = {
-      {1, 251, 1451, "09.001", "采购历史价格 09.001", {kOrder, kBought}},
       {1, 0, 1451, "09.001", "采购历史价格 09.001", {kOrder, kImported, kBought}},
       {2, 0, 1451, "09.001", "销售历史价格 09.001", {kSold, kSoldBefore}},
       {0, 0, 1451, "", "历史价格", {kSold, kOrder, kSoldBefore, kImported, kBought}},
