@@ -174,6 +174,7 @@ TEST(ItemViewers, TurnTheBillsItemsIntoTheViewersConditionOrRefuseThem) {
       {VbArray(0, {junk, 10, 20, 30}), "10,20,30", "10,20,30"},
       {VbArray(0, {junk, 10, "", 30}), "10,30", "10,,30"},
       {VbArray(1, {"", 10}), "10", "10"},
+      {VbArray(0, {junk, "", "", 10, "", ""}), "10", "10"},  // blank ends trimmed line by line
       {VbArray(0, {junk, "", "", ""}), "", ""},
       {"5,6", "5,6", "5,6"},
       {" 7 ,, -8", " 7 ,, -8", " 7 ,, -8"},
