@@ -35,7 +35,33 @@ class DemoActions : public LumoAction {
     sqlite3_close(db);
     ASSERT_EQ(status, SQLITE_OK) << sql;
   }
+  long long Rows(const std::string& table) const {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* count = nullptr;
+    sqlite3_open(demo.c_str(), &db);
+    sqlite3_prepare_v2(db, ("SELECT COUNT(*) FROM " + table).c_str(), -1, &count, nullptr);
+    const long long rows = sqlite3_step(count) == SQLITE_ROW ? sqlite3_column_int64(count, 0) : -1;
+    sqlite3_finalize(count);
+    sqlite3_close(db);
+    return rows;
+  }
 };
+
+// The item ids become part of the statement, so SQL in them is refused
+// before anything runs and the table keeps its rows.
+TEST_F(DemoActions, GetTaxRateRunsNoSqlFromAnItemId) {
+  const long long before = Rows("t_ICItemMaterial");
+  ASSERT_GT(before, 0);
+  for (const std::string attack : {"5); DELETE FROM t_ICItemMaterial; --", "1) OR 1=1 --"}) {
+    SCOPED_TRACE(attack);
+    const Json error = {{"number", -1},
+                        {"source", "TevSer_GetTaxRate:P_ICItemID"},
+                        {"description", "\"" + attack + "\" is not an item id"}};
+    EXPECT_EQ(Act("TevSer_GetTaxRate", {"P_ICItemID=" + attack}),
+              Json({{"return", nullptr}, {"error", error}}));
+    EXPECT_EQ(Rows("t_ICItemMaterial"), before);
+  }
+}
 
 TEST_F(DemoActions, EachActionAnswersFromTheDemoTables) {
   const std::vector<std::string> oil = {"P_SupplyID=211",  "P_ICItemID=1101", "P_UnitID=1",
