@@ -95,6 +95,15 @@ TEST_F(DemoActions, EachActionAnswersFromTheDemoTables) {
        {"P_TaxRateOption=0", "P_CompanyType=1", "P_CompanyID=212"},
        R"({"return": {"P_TaxRate": 0}})"},
       {"TevSer_GetSupplyInfo", oil, R"({"return": {"P_Discount": 10.0, "P_Price": 101.7}})"},
+      {"TevSer_GetSupplyInfo",
+       {"P_SupplyID=211", "P_ICItemID=1101", "P_UnitID=1", "P_CalDiscount=1", "P_AuxQty=5"},
+       R"({"return": {"P_Discount": 0.0, "P_Price": 113.0}})"},
+      {"TevSer_GetSupplyInfo",
+       {"P_SupplyID=201", "P_ICItemID=1001", "P_UnitID=1", "P_InvStyle=12511"},
+       R"({"return": {"P_Discount": 0.0, "P_Price": 0.43}})"},
+      {"TevSer_GetSupplyInfo",
+       {"P_SupplyID=999", "P_ICItemID=1101", "P_UnitID=1"},
+       R"({"return": null})"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);
