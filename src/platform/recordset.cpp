@@ -8,8 +8,11 @@
 #include "platform/recordset.h"
 
 #include <charconv>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "platform/error.h"
@@ -35,6 +38,25 @@ std::string TextKey(std::string_view text) {
   return key;
 }
 
+// The number a plain whole-number text ("42", "-7") stands for, read
+// without the general parse: bill ids filter a column line by line, and
+// this is the text they come as. At most 15 digits, so the double is exact.
+std::optional<double> PlainWholeNumber(std::string_view text) {
+  const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+  if (digits.empty() || digits.size() > 15) return std::nullopt;
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return static_cast<double>(value);
+}
+
+// The key of a text value: numeric text compares as its number.
+std::string TextValueKey(std::string_view text) {
+  if (auto number = PlainWholeNumber(text)) return NumberKey(*number);
+  if (auto number = vb::ParseNumericText(text)) return NumberKey(*number);
+  return TextKey(text);
+}
+
 // The one rule by which a filter value meets a cell: two values match
 // exactly when their keys are equal. Numbers and numeric text compare as
 // numbers ("5", " 5.0" and Long 5 are one key); any other text compares
@@ -52,8 +74,7 @@ std::optional<std::string> FilterKey(const Variant& value) {
     case Variant::Kind::Boolean:
       return TextKey(value.AsBool() ? "True" : "False");
     case Variant::Kind::String:
-      if (auto number = vb::ParseNumericText(value.AsString())) return NumberKey(*number);
-      return TextKey(value.AsString());
+      return TextValueKey(value.AsString());
     case Variant::Kind::Null:
     case Variant::Kind::Object:
     case Variant::Kind::Array:
@@ -235,9 +256,7 @@ void Recordset::SetFilter(std::string_view criteria) {
   } else {
     Criterion criterion = ParseCriterion(criteria);
     int32_t column = ColumnIndex(criterion.column);
-    // A text value always has a key; the fallback only keeps the compiler sure.
-    std::string key = FilterKey(Variant(criterion.value)).value_or(std::string());
-    ShowIndexedRows(column, key);
+    ShowIndexedRows(column, TextValueKey(criterion.value));
     filter_ = std::string(criteria);
     filtered_ = true;
   }
