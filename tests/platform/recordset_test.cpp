@@ -46,7 +46,6 @@ TEST(Recordsets, FilterShowsTheMatchingRowsFromTheFirst) {
       {" FItemID = '5.0' ", {"Bolt", "bolt", "Nut's cap"}},
       {"FItemID=8", {}},
       {"FItemID=5x", {}},  // text that begins with a number is text
-      {"FItemID=-0", {}},
       {"FItemID=+5", {"Bolt", "bolt", "Nut's cap"}},
       {"FName=BOLT", {"Bolt", "bolt"}},
       {"FName='nut''s CAP'", {"Nut's cap"}},
