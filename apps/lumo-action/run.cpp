@@ -75,12 +75,25 @@ DictionaryRef ReadDictionary(const std::string& path, std::istream& in, bool not
   }
 }
 
+// Messages are one line each, whatever the text of the error.
+void PrintError(std::ostream& err, std::string message) {
+  for (char& c : message) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  err << "lumo-action: " << message << '\n';
+}
+
 // --trace FILE, where "-" is standard error. A file that cannot be written
 // is refused before the action runs: inside it the trace log's error would
-// be trapped and the trace silently lost.
+// be trapped and the trace silently lost. A file that stops taking records
+// later (a full disk) is told once on standard error; the records written
+// after it takes them again are kept.
 void ConfigureTrace(const Options& options, std::ostream& err,
                     components::HostComponentsOptions& host) {
   if (!options.traceFile) return;
+  host.traceFailed = [&err](const std::string& description) {
+    PrintError(err, description + "; trace records are lost until it can be written again");
+  };
   if (*options.traceFile == "-") {
     host.traceStream = &err;
     return;
@@ -140,14 +153,6 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out, std::
   // Text that is not UTF-8 is shown with U+FFFD rather than failing the output.
   WriteOutput(out, output.dump(2, ' ', false, Json::error_handler_t::replace) + '\n');
   return kExitOk;
-}
-
-// Messages are one line each, whatever the text of the error.
-void PrintError(std::ostream& err, std::string message) {
-  for (char& c : message) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  err << "lumo-action: " << message << '\n';
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ std::shared_ptr<PropertyStore> RegisterHostComponents(const HostComponentsOption
 
   std::shared_ptr<TraceFile> traceFile;
   if (options.traceStream != nullptr) {
-    traceFile = std::make_shared<TraceFile>(*options.traceStream);
+    traceFile = std::make_shared<TraceFile>(*options.traceStream, options.traceFailed);
   } else if (options.traceFile) {
-    traceFile = std::make_shared<TraceFile>(*options.traceFile);
+    traceFile = std::make_shared<TraceFile>(*options.traceFile, options.traceFailed);
   }
   RegisterClass(kTraceLogProgId, [traceFile] { return std::make_shared<TraceLog>(traceFile); });
 

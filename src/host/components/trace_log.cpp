@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 
 #include "platform/error.h"
@@ -39,15 +41,36 @@ std::string OneLine(std::string_view text) {
 void TraceFile::Write(std::string_view record) {
   std::lock_guard lock(mutex_);
   if (out_ == nullptr) {
+    errno = 0;
     file_.open(path_, std::ios::app | std::ios::binary);
-    if (!file_) {
-      Raise(kPathFileAccessError, "VelLogMsg.Log",
-            fmt::format("Cannot open the trace file {}", path_.string()));
-    }
+    if (!file_) Fail("open", errno);
     out_ = &file_;
   }
+  errno = 0;
   *out_ << record << '\n';
   out_->flush();
+  if (!*out_) {
+    const int error = errno;
+    out_->clear();
+    if (out_ == &file_) {
+      // Opened again by the next record: the file may have been replaced.
+      file_.close();
+      file_.clear();
+      out_ = nullptr;
+    }
+    Fail("write", error);
+  }
+  failing_ = false;
+}
+
+void TraceFile::Fail(const char* what, int error) {
+  const std::string description = fmt::format(
+      "Cannot {} the trace {}: {}", what,
+      out_ != nullptr && out_ != &file_ ? std::string("stream") : "file " + path_.string(),
+      error != 0 ? std::strerror(error) : "the system gave no reason");
+  if (!failing_ && onFailure_) onFailure_(description);
+  failing_ = true;
+  Raise(kPathFileAccessError, "VelLogMsg.Log", description);
 }
 
 Variant TraceLog::LogStart(const std::string& source) {

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "host/components/share_props.h"
 
@@ -20,6 +22,9 @@ struct HostComponentsOptions {
   // Instead of a file: a stream that outlives the registrations, such as
   // standard error.
   std::ostream* traceStream = nullptr;
+  // Told why trace records are being lost, once until writing works again;
+  // the action goes on either way.
+  std::function<void(const std::string& description)> traceFailed = nullptr;
 };
 
 // Replaces any earlier registration of these ProgIDs. Returns the store

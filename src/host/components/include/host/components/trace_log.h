@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <mutex>
@@ -28,19 +29,31 @@ namespace lumo::components {
 
 class TraceFile {
  public:
-  explicit TraceFile(std::filesystem::path path) : path_(std::move(path)) {}
+  // Hears why records are being lost: once when writing starts to fail, and
+  // again only after a record has been written since.
+  using FailureReport = std::function<void(const std::string& description)>;
+
+  explicit TraceFile(std::filesystem::path path, FailureReport onFailure = {})
+      : path_(std::move(path)), onFailure_(std::move(onFailure)) {}
   // Writes into a stream that outlives every log, such as standard error.
-  explicit TraceFile(std::ostream& stream) : out_(&stream) {}
+  explicit TraceFile(std::ostream& stream, FailureReport onFailure = {})
+      : out_(&stream), onFailure_(std::move(onFailure)) {}
   // Appends the record and a line feed and flushes, so a trace survives a
-  // crash. The file is opened (for appending) on the first record; error
-  // 75 when it cannot be.
+  // crash. The file is opened (for appending) on the first record. A record
+  // that cannot be written is lost with error 75; the file is opened again
+  // for the next one, so the trace goes on once the disk has room or the
+  // file can be written again.
   void Write(std::string_view record);
 
  private:
+  [[noreturn]] void Fail(const char* what, int error);
+
   std::mutex mutex_;
   std::filesystem::path path_;
   std::ofstream file_;
   std::ostream* out_ = nullptr;  // the stream given, or file_ once it is open
+  FailureReport onFailure_;
+  bool failing_ = false;  // the last record was lost, and reported
 };
 
 class TraceLog final : public ITraceLog {
