@@ -1,6 +1,5 @@
 // lumo-action end to end: the real executable on real database files.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,21 +12,6 @@
 
 namespace lumo::app {
 namespace {
-
-// Runs the statement on the database file as another program would; the
-// first column of its last row.
-std::string Sql(const std::string& database, const std::string& sql) {
-  sqlite3* db = nullptr;
-  std::string value;
-  const auto keep = [](void* into, int, char** values, char**) {
-    *static_cast<std::string*>(into) = values[0] ? values[0] : "NULL";
-    return 0;
-  };
-  EXPECT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
-  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), keep, &value, nullptr), SQLITE_OK) << sql;
-  sqlite3_close(db);
-  return value;
-}
 
 TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   // Yen (4) is kept with "/": 20 yen to the yuan.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -18,6 +19,21 @@ namespace fs = std::filesystem;
 inline std::string ReadText(const std::string& path) {
   std::ifstream file(path);
   return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// Runs the statement on the database file as another program would; the
+// first column of its last row.
+inline std::string Sql(const std::string& database, const std::string& sql) {
+  sqlite3* db = nullptr;
+  std::string value;
+  const auto keep = [](void* into, int, char** values, char**) {
+    *static_cast<std::string*>(into) = values[0] ? values[0] : "NULL";
+    return 0;
+  };
+  EXPECT_EQ(sqlite3_open(database.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), keep, &value, nullptr), SQLITE_OK) << sql;
+  sqlite3_close(db);
+  return value;
 }
 
 struct Outcome {

@@ -67,9 +67,11 @@ void RaiseNoDatabaseFile(const std::string& path) {
 
 SqliteSession::SqliteSession(const std::string& path, Mode mode) {
   // No implicit creation when opening: a mistyped path must not become an
-  // empty database.
+  // empty database. An existing database may be named in SQLite's URI form
+  // ("file:/x.db?mode=ro"), whatever the library's build, so a session can
+  // open it read-only; a new one is always a plain path.
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
-                    (mode == Mode::CreateNew ? SQLITE_OPEN_CREATE : 0);
+                    (mode == Mode::CreateNew ? SQLITE_OPEN_CREATE : SQLITE_OPEN_URI);
   sqlite3* db = nullptr;
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   db_.reset(db);
@@ -81,7 +83,15 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
 }
 
 void SqliteSession::RaiseLastError(std::string_view statement) const {
-  RaiseDatabaseError(EngineCode(sqlite3_errcode(db_.get())), sqlite3_errmsg(db_.get()), statement);
+  const int code = sqlite3_errcode(db_.get());
+  // SQLite's "database is locked" reads as if the file were broken; the
+  // user needs to know that another connection held it past the wait.
+  const std::string message =
+      code == SQLITE_BUSY
+          ? fmt::format("database is busy: another connection kept it locked for {} s",
+                        kSqliteBusyTimeoutMs / 1000)
+          : std::string(sqlite3_errmsg(db_.get()));
+  RaiseDatabaseError(EngineCode(code), message, statement);
 }
 
 SqliteSession::StatementPtr SqliteSession::Prepare(const std::string& sql) const {
