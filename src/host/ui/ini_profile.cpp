@@ -5,7 +5,11 @@
 #include <SimpleIni.h>
 #undef SI_IMPLEMENTATION
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 #include "host/ui/ini_profile.h"
@@ -26,6 +30,46 @@ namespace {
 
 constexpr int32_t kPathFileAccessError = 75;
 constexpr const char* kSource = "LumoUtil.IniProfile";
+
+namespace fs = std::filesystem;
+
+// Removes a file when the scope ends, unless it was kept.
+struct RemovedUnlessKept {
+  fs::path path;
+  bool kept = false;
+  ~RemovedUnlessKept() {
+    std::error_code ignored;
+    if (!kept) fs::remove(path, ignored);
+  }
+};
+
+// Mended: SimpleIni empties the file before writing it and never looks at
+// the writes, so a full disk left the profile, with every other section of
+// the host's, empty. The text goes into a new file beside it, which takes
+// the profile's place only once it is written whole. False when it could
+// not be.
+bool ReplaceFile(const fs::path& path, const std::string& text) {
+  std::error_code error;
+  fs::path target = fs::weakly_canonical(path, error);  // a linked profile stays a link
+  if (error) target = path;
+  std::string temporary =
+      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int descriptor = ::mkstemp(temporary.data());
+  if (descriptor < 0) return false;
+  ::close(descriptor);
+  RemovedUnlessKept written{temporary};
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.close();
+  if (!out) return false;
+  const auto status = fs::status(target, error);
+  const fs::perms usual = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                          fs::perms::others_read;
+  fs::permissions(temporary, fs::exists(status) ? status.permissions() : usual, error);
+  fs::rename(temporary, target, error);
+  written.kept = !error;
+  return written.kept;
+}
 
 }  // namespace
 
@@ -64,7 +108,9 @@ void IniProfile::WriteValue(const std::string& section, const std::string& key,
   const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (document_->ini.SaveFile(path_.c_str(), /*a_bAddSignature=*/false) < 0) {
+  std::string contents;
+  if (document_->ini.Save(contents, /*a_bAddSignature=*/false) < 0 ||
+      !ReplaceFile(path_, contents)) {
     Raise(kPathFileAccessError, kSource, "cannot write the profile " + path_);
   }
 }
