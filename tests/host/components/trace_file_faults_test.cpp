@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <ostream>
 #include <sstream>
@@ -11,17 +10,13 @@
 #include <vector>
 
 #include "host/components/trace_log.h"
+#include "support/file_text.h"
 #include "support/vb_testing.h"
 
 namespace lumo::components {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream file(path);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
 
 TEST(TraceFileFaults, LostRecordsAreToldOncePerOutageAndLaterOnesAreWritten) {
   const fs::path dir =
@@ -56,7 +51,7 @@ TEST(TraceFileFaults, LostRecordsAreToldOncePerOutageAndLaterOnesAreWritten) {
     c.recover();
     file.Write("kept 1");
     file.Write("kept 2");
-    EXPECT_EQ(ReadText(c.path), "kept 1\nkept 2\n");
+    EXPECT_EQ(testing::FileText(c.path), "kept 1\nkept 2\n");
     EXPECT_EQ(told.size(), 1u);
   }
   fs::remove_all(dir);

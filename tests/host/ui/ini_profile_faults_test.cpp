@@ -12,16 +12,12 @@
 
 #include "host/ui/ini_profile.h"
 #include "platform/error.h"
+#include "support/file_text.h"
 
 namespace lumo::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream file(path);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // Writes col1 into the profile in a child process whose files may grow to
 // `fileLimit` bytes; the error number raised, or 0.
@@ -55,11 +51,11 @@ TEST(IniProfileFaults, ASaveThatCannotBeWrittenWholeLeavesTheProfileAsItWas) {
   std::ofstream(profile) << kept;
 
   EXPECT_EQ(WriteWidthWithin(profile, 64), 75);
-  EXPECT_EQ(ReadText(profile), kept);
+  EXPECT_EQ(testing::FileText(profile), kept);
   // With room, the same save goes through (SimpleIni puts blank lines
   // between sections), and no other file is left beside the profile.
   EXPECT_EQ(WriteWidthWithin(profile, RLIM_INFINITY), 0);
-  EXPECT_EQ(ReadText(profile),
+  EXPECT_EQ(testing::FileText(profile),
             "[host]\nserver=" + std::string(200, 's') + "\n\n\n[frmOOS]\ncol1=900\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   fs::remove_all(folder);
