@@ -75,8 +75,11 @@ void CheckCStr(double value) {
   } catch (const lumo::VbError&) {
     return;
   }
+  // Kept, as VB does: the largest Doubles print rounded up beyond the range
+  // ("1.79769313486232E+308") and read back as an overflow.
+  if (!std::isfinite(value) || std::fabs(value) > 1.79769313486231e308) return;
   // Below the smallest normal Double the 15 digits are not all there.
-  if (std::isfinite(value)) CheckReadsBack("CStr", value, text, std::fabs(value) * 1e-14 + 1e-307);
+  CheckReadsBack("CStr", value, text, std::fabs(value) * 1e-14 + 1e-307);
 }
 
 }  // namespace
