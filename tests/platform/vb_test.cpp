@@ -78,6 +78,16 @@ TEST(Conversions, CStrPrintsAsVbDoes) {
   EXPECT_VB_ERROR(CStr(Variant::Null()), 94);
 }
 
+// Found by fuzzing the number texts, and kept as VB has it: 15 digits round
+// the largest Double up beyond the range, so its text reads back as an
+// overflow, not as the largest Double.
+TEST(Conversions, CStrOfTheLargestDoubleReadsBackAsAnOverflow) {
+  const std::string text = CStr(Variant(std::numeric_limits<double>::max()));
+  EXPECT_EQ(text, "1.79769313486232E+308");
+  EXPECT_VB_ERROR(CDbl(Variant(text)), 6);
+  EXPECT_EQ(CDbl(Variant(CStr(Variant(1.79769313486231e308)))), 1.79769313486231e308);
+}
+
 // Integers grow to a Long and Longs to a Double; Booleans count as
 // Integers and numeric text as a Double.
 TEST(Arithmetic, MultiplyTakesTheKindOfTheHigherOperand) {
