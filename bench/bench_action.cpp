@@ -219,6 +219,11 @@ struct Host {
   }
 };
 
+// Once for the whole program, before the first call.
+void RegisterHost() {
+  static Host host;
+}
+
 lumo::DictionaryRef Para(const char* para) {
   std::istringstream none;
   const auto json = para[0] == '@'
@@ -230,7 +235,7 @@ lumo::DictionaryRef Para(const char* para) {
 }
 
 void DoActionCase(benchmark::State& state, const ActionCase& c) {
-  static Host host;
+  RegisterHost();
   lumo::clsActionIC component;
   const lumo::DictionaryRef dctPara = Para(c.para);
   for (auto _ : state) {
@@ -249,7 +254,7 @@ void BareCase(benchmark::State& state, const ActionCase& c) {
 
 // No action has this name; the trace log is registered with tracing off.
 void DoActionUnknownName(benchmark::State& state) {
-  static Host host;
+  RegisterHost();
   lumo::clsActionIC component;
   const lumo::DictionaryRef dctPara = Para("{}");
   for (auto _ : state) {
@@ -262,7 +267,7 @@ BENCHMARK(DoActionUnknownName);
 // TevSer_CurrencyCal on a column of n amounts: one exchange-rate query, then
 // each amount converted.
 void DoActionCurrencyColumn(benchmark::State& state) {
-  static Host host;
+  RegisterHost();
   const auto items = static_cast<int32_t>(state.range(0));
   const lumo::DictionaryRef dctPara = Para(R"({"P_CurrencyID": 4, "P_OldExchangeRate": 0.5})");
   lumo::VbArray column(1, items);
