@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bare_query.h"
 #include "collections/dictionary.h"
 #include "collections/vector.h"
 #include "core/cls_action_ic.h"
@@ -161,18 +162,6 @@ void DoActionPriceAlert(benchmark::State& state) {
 }
 BENCHMARK(DoActionPriceAlert)->ArgsProduct({{100, 1000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
-// Runs one statement and reads every column of every row.
-void Query(sqlite3* db, const std::string& sql) {
-  sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
-  while (sqlite3_step(statement) == SQLITE_ROW) {
-    for (int column = 0; column < sqlite3_column_count(statement); ++column) {
-      benchmark::DoNotOptimize(sqlite3_column_text(statement, column));
-    }
-  }
-  sqlite3_finalize(statement);
-}
-
 void BareQueries(benchmark::State& state) {
   const auto lines = static_cast<int32_t>(state.range(0));
   sqlite3* db = nullptr;
@@ -187,18 +176,22 @@ void BareQueries(benchmark::State& state) {
   for (int32_t line = 0; line < lines; ++line) items += std::to_string(kFirstItem + line) + ",";
   items.pop_back();
   for (auto _ : state) {
-    Query(db,
-          "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey IN "
-          "('IsUsePurPrcMgr', 'AlertPOMaxPrice', 'AlertHighPriceWhenCheck', "
-          "'POOrderTaxInPrice', 'SInvoiceDecimal')");
-    Query(db,
-          "SELECT FItemID,FNumber,FName,FModel FROM t_ICItemCore WHERE FItemID IN (" + items + ")");
+    lumo::bench::RunBareStatement(
+        db,
+        "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey IN "
+        "('IsUsePurPrcMgr', 'AlertPOMaxPrice', 'AlertHighPriceWhenCheck', "
+        "'POOrderTaxInPrice', 'SInvoiceDecimal')");
+    lumo::bench::RunBareStatement(
+        db,
+        "SELECT FItemID,FNumber,FName,FModel FROM t_ICItemCore WHERE FItemID IN (" + items + ")");
     for (int32_t line = 0; line < lines; ++line) {
-      Query(db, "SELECT FMaxPrice FROM t_POMaxPrice WHERE FItemID=" +
-                    std::to_string(kFirstItem + line) + " AND FSupID IN (0," +
-                    std::to_string(kSupplier) +
-                    ") AND FPriceType IN (-1,1) ORDER BY FSupID DESC, FPriceType DESC");
-      Query(db, "SELECT FCoefficient,FScale FROM t_MeasureUnit WHERE FMeasureUnitID=1");
+      lumo::bench::RunBareStatement(
+          db,
+          "SELECT FMaxPrice FROM t_POMaxPrice WHERE FItemID=" + std::to_string(kFirstItem + line) +
+              " AND FSupID IN (0," + std::to_string(kSupplier) +
+              ") AND FPriceType IN (-1,1) ORDER BY FSupID DESC, FPriceType DESC");
+      lumo::bench::RunBareStatement(
+          db, "SELECT FCoefficient,FScale FROM t_MeasureUnit WHERE FMeasureUnitID=1");
     }
   }
   sqlite3_close(db);

@@ -1,6 +1,7 @@
 #include "core/trace.h"
 
 #include <memory>
+#include <string>
 
 #include "hostapi/trace_log.h"
 #include "platform/error.h"
@@ -20,19 +21,22 @@ thread_local TraceState state;
 
 }  // namespace
 
-int32_t TraceBegin(const std::string& source) {
+int32_t TraceBegin(std::string_view source) {
   try {
     if (!state.logCreated) {
       InitTraceLog();
       state.logCreated = true;
     }
-    return IsTraceEnabled() ? vb::CLng(state.log->LogStart(source)) : 0;
+    return IsTraceEnabled() ? vb::CLng(state.log->LogStart(std::string(source))) : 0;
   } catch (const VbError&) {
     return 0;
   }
 }
 
 void TraceEnd(int32_t handle, int32_t flag) {
+  // Without a log nothing below has an effect the caller could see: spares
+  // every call the copy of the caller's Err.
+  if (!state.log) return;
   ErrStateGuard callersError;
   Err().Clear();  // as trapping errors does in the original; the guard puts the caller's back
   try {

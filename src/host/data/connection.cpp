@@ -6,6 +6,7 @@
 #include "host/data/sqlite_odbc_driver.h"
 #include "host/data/sqlite_session.h"
 #include "host/data/transaction.h"
+#include "host/data/translation_cache.h"
 #include "host/data/tsql_dialect.h"
 
 namespace lumo::data {
@@ -17,12 +18,13 @@ class SqliteConnection final : public Connection {
       : session_(path, SqliteSession::Mode::OpenExisting), columns_(ReadColumnTypes(session_)) {}
 
   RecordsetRef Execute(const std::string& tsql) override {
-    return RunBatch(session_, TranslateForSqlite(tsql, columns_));
+    return RunBatch(session_, translations_.Translate(tsql, columns_));
   }
 
  private:
   SqliteSession session_;
   ColumnTypes columns_;  // read once: the component changes no table's columns
+  TranslationCache translations_;
 };
 
 class OdbcConnection final : public Connection {
@@ -35,7 +37,7 @@ class OdbcConnection final : public Connection {
 
   RecordsetRef Execute(const std::string& tsql) override {
     // The SQLite driver takes one statement per call, in SQLite's dialect.
-    if (isSqlite_) return RunBatch(session_, TranslateForSqlite(tsql, columns_));
+    if (isSqlite_) return RunBatch(session_, translations_.Translate(tsql, columns_));
     // SQL Server runs the batch itself; the transaction makes it all or nothing.
     Transaction transaction(session_);
     std::optional<QueryResult> result = session_.Run(tsql, {});
@@ -50,6 +52,7 @@ class OdbcConnection final : public Connection {
   OdbcSession session_;
   bool isSqlite_;
   ColumnTypes columns_;  // SQLite only
+  TranslationCache translations_;
 };
 
 }  // namespace

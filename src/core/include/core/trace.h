@@ -8,12 +8,13 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace lumo {
 
-// Opens a scope; the handle, or 0 when tracing is off or failed.
-int32_t TraceBegin(const std::string& source);
+// Opens a scope; the handle, or 0 when tracing is off or failed. The source
+// is copied only for a log that is on.
+int32_t TraceBegin(std::string_view source);
 // Closes a scope: flag 0 at a handler's normal end, 1 from DoAction and from
 // error paths that close their scope.
 void TraceEnd(int32_t handle, int32_t flag);
