@@ -23,7 +23,7 @@ namespace lumo::testing {
 namespace {
 
 constexpr size_t kThreads = 8;
-constexpr size_t kRounds = 40;  // 8 threads x 40 rounds x 10 calls
+constexpr size_t kRounds = 40;  // 8 threads x 40 rounds x 11 calls
 
 // The prices the writing calls change, one text per row.
 std::vector<std::string> PriceTables(const std::string& path) {

@@ -1,7 +1,8 @@
 // A mix of DoAction calls on the demo database, replayed many times by the
 // concurrency and memory runs. They read (exchange rate, conversion, tax
-// rates, supplier price, item mapping), fail (an item id holding SQL), match
-// no action, and write (order 2101's prices into the item master and the
+// rates, supplier price, item mapping), fail (an item id holding SQL; a
+// price update without its fields, whose message goes through the resource
+// loader), match no action, and write (order 2101's prices into the item master and the
 // supplier price list). Each call builds its dctPara anew with the same data
 // and every write is idempotent, so a call has one outcome whichever thread
 // runs it and however often.
@@ -56,6 +57,7 @@ inline std::vector<MixedCall> MixedCalls(const std::string& props) {
             {"P_ICItemID", VbArray(0, {Variant::Null(), 1201, 1203, 1202, 1206})}}),
       with("TevSer_GetTaxRate", {{"P_ICItemID", "1) OR 1=1 --"}}),
       with("TevSer_NoSuchAction", {}),
+      with("TevSer_UpdateItemPrice", {}),
       MixedCall{"TevSer_UpdateItemPrice", order2101},
       with("TevSer_UpdatePOPrice", {{"P_InterID", 2101}}),
   };
