@@ -78,7 +78,7 @@ TEST_F(LumoAction, DatabaseFaultsFailTheChangeWithTheReasonAndWriteNothing) {
       {"corrupt", "DBFile={" + corrupt + "}" + session, corrupt, itemPrices,
        "SQLite error 26: file is not a database", "SELECT c.name, c.type FROM sqlite_master"},
       {"locked", "DBFile={" + demo + "}" + session, demo, itemPrices,
-       "SQLite error 5: database is busy: another connection kept it locked for 5 s",
+       "SQLite error 5: database is busy: locked by another connection (waited up to 5000 ms)",
        "BEGIN IMMEDIATE", [] {}, true},
       {"ODBC driver missing", "DBConnect={Driver=LumoNoSuchDriver;Database=" + demo + "}" + session,
        demo, itemPrices,

@@ -65,7 +65,8 @@ void RaiseNoDatabaseFile(const std::string& path) {
   RaiseCannotOpen(path, SQLITE_CANTOPEN, sqlite3_errstr(SQLITE_CANTOPEN));
 }
 
-SqliteSession::SqliteSession(const std::string& path, Mode mode) {
+SqliteSession::SqliteSession(const std::string& path, Mode mode, int busyTimeoutMs)
+    : busyTimeoutMs_(busyTimeoutMs) {
   // No implicit creation when opening: a mistyped path must not become an
   // empty database. An existing database may be named in SQLite's URI form
   // ("file:/x.db?mode=ro"), whatever the library's build, so a session can
@@ -79,19 +80,21 @@ SqliteSession::SqliteSession(const std::string& path, Mode mode) {
     RaiseCannotOpen(path, rc, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
   }
   sqlite3_extended_result_codes(db, 0);
-  sqlite3_busy_timeout(db, kSqliteBusyTimeoutMs);
+  sqlite3_busy_timeout(db, busyTimeoutMs_);
 }
 
 void SqliteSession::RaiseLastError(std::string_view statement) const {
   const int code = sqlite3_errcode(db_.get());
-  // SQLite's "database is locked" reads as if the file were broken; the
-  // user needs to know that another connection held it past the wait.
-  const std::string message =
-      code == SQLITE_BUSY
-          ? fmt::format("database is busy: another connection kept it locked for {} s",
-                        kSqliteBusyTimeoutMs / 1000)
-          : std::string(sqlite3_errmsg(db_.get()));
-  RaiseDatabaseError(EngineCode(code), message, statement);
+  // SQLite's "database is locked" reads like a lasting fault; this one ends
+  // when the other writer is done, so the caller may simply try again.
+  if (code == SQLITE_BUSY) {
+    RaiseDatabaseError(
+        EngineCode(code),
+        fmt::format("database is busy: locked by another connection (waited up to {} ms)",
+                    busyTimeoutMs_),
+        statement);
+  }
+  RaiseDatabaseError(EngineCode(code), sqlite3_errmsg(db_.get()), statement);
 }
 
 SqliteSession::StatementPtr SqliteSession::Prepare(const std::string& sql) const {

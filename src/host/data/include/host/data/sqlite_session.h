@@ -19,7 +19,7 @@
 namespace lumo::data {
 
 // How long a statement waits for another connection's lock before it fails
-// with "database is locked".
+// with "database is busy" (the same wait as the ODBC path's DBFile rule).
 inline constexpr int kSqliteBusyTimeoutMs = 5000;
 
 // The error opening a database file that is not there raises.
@@ -28,7 +28,7 @@ inline constexpr int kSqliteBusyTimeoutMs = 5000;
 class SqliteSession final : public SqlSession {
  public:
   enum class Mode { OpenExisting, CreateNew };
-  SqliteSession(const std::string& path, Mode mode);
+  SqliteSession(const std::string& path, Mode mode, int busyTimeoutMs = kSqliteBusyTimeoutMs);
 
   void Begin() override;
   void Commit() override;
@@ -52,6 +52,7 @@ class SqliteSession final : public SqlSession {
   StatementPtr Prepare(const std::string& sql) const;
 
   std::unique_ptr<sqlite3, CloseDatabase> db_;
+  int busyTimeoutMs_;
   std::unordered_map<std::string, StatementPtr> queries_;
 };
 
