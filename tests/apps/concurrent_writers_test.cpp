@@ -29,6 +29,9 @@ class ConcurrentWriters : public LumoAction {
   void SetUp() override {
     LumoAction::SetUp();
     ASSERT_EQ(sqlite3_open(demo.c_str(), &db_), SQLITE_OK);
+    // The COMMIT that lets the lock go must wait for runs still reading: on
+    // a loaded machine a run may be in the middle of a query just then.
+    sqlite3_busy_timeout(db_, 10000);
   }
   void TearDown() override {
     sqlite3_close(db_);
