@@ -1,20 +1,17 @@
 #include "class_factory.h"
 
-#include <atomic>
 #include <memory>
 
 #include "com_error.h"
 #include "module.h"
+#include "module_object.h"
 
 namespace lumo::com {
 namespace {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public IClassFactory, private ModuleObject {
  public:
-  explicit ClassFactory(MakeObject make) : make_(make) { ObjectCreated(); }
-  ~ClassFactory() { ObjectDestroyed(); }
-  ClassFactory(const ClassFactory&) = delete;
-  ClassFactory& operator=(const ClassFactory&) = delete;
+  explicit ClassFactory(MakeObject make) : make_(make) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -24,13 +21,8 @@ class ClassFactory final : public IClassFactory {
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    // Kept: COM's reference count owns the object, so its last Release deletes it.
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return AddReference(); }
+  ULONG STDMETHODCALLTYPE Release() override { return ReleaseReference(); }
 
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -47,7 +39,6 @@ class ClassFactory final : public IClassFactory {
   }
 
  private:
-  std::atomic<ULONG> references_{1};
   MakeObject make_;
 };
 

@@ -12,6 +12,10 @@ HRESULT HresultOfError(int32_t number) {
   return E_FAIL;
 }
 
+void CheckResultPointer(const void* out, const char* source) {
+  if (!out) Raise(vberr::kInvalidCall, source, "A result pointer is null");
+}
+
 HRESULT ReportError(const ErrorInfo& error, REFIID iid) {
   ComPtr<ICreateErrorInfo> created;
   if (SUCCEEDED(::CreateErrorInfo(created.Receive()))) {

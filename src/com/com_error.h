@@ -18,6 +18,9 @@ HRESULT HresultOfError(int32_t number);
 // Sets the thread's error information from `error` and returns its HRESULT.
 HRESULT ReportError(const ErrorInfo& error, REFIID iid);
 
+// Error 5 for a null result pointer of a member of `source`.
+void CheckResultPointer(const void* out, const char* source);
+
 // Runs a member's body: S_OK, or the error it raised, reported. No
 // exception leaves a COM member.
 template <class Body>

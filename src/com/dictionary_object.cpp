@@ -10,9 +10,7 @@
 namespace lumo::com {
 namespace {
 
-void CheckOut(const void* out) {
-  if (!out) Raise(vberr::kInvalidCall, "LumoCollections.Dictionary", "A result pointer is null");
-}
+constexpr const char* kSource = "LumoCollections.Dictionary";
 
 class DictionaryObject final : public DispatchObject<_Dictionary> {
  public:
@@ -22,7 +20,7 @@ class DictionaryObject final : public DispatchObject<_Dictionary> {
 
   HRESULT STDMETHODCALLTYPE get_Value(BSTR key, VARIANT* value) override {
     return Guarded(__uuidof(_Dictionary), [&] {
-      CheckOut(value);
+      CheckResultPointer(value, kSource);
       ComFromVariant(dictionary_->Value(Utf8FromBstr(key)), value);
     });
   }
@@ -37,31 +35,31 @@ class DictionaryObject final : public DispatchObject<_Dictionary> {
   }
   HRESULT STDMETHODCALLTYPE Lookup(BSTR key, VARIANT_BOOL* present) override {
     return Guarded(__uuidof(_Dictionary), [&] {
-      CheckOut(present);
+      CheckResultPointer(present, kSource);
       *present = dictionary_->Lookup(Utf8FromBstr(key)) ? VARIANT_TRUE : VARIANT_FALSE;
     });
   }
   HRESULT STDMETHODCALLTYPE GetValue(BSTR key, VARIANT defaultValue, VARIANT* value) override {
     return Guarded(__uuidof(_Dictionary), [&] {
-      CheckOut(value);
+      CheckResultPointer(value, kSource);
       ComFromVariant(dictionary_->GetValue(Utf8FromBstr(key), VariantFromCom(defaultValue)), value);
     });
   }
   HRESULT STDMETHODCALLTYPE get_Count(long* count) override {
     return Guarded(__uuidof(_Dictionary), [&] {
-      CheckOut(count);
+      CheckResultPointer(count, kSource);
       *count = dictionary_->Count();
     });
   }
   HRESULT STDMETHODCALLTYPE get_Name(long position, BSTR* key) override {
     return Guarded(__uuidof(_Dictionary), [&] {
-      CheckOut(key);
+      CheckResultPointer(key, kSource);
       *key = NewBstr(dictionary_->Name(position));
     });
   }
   HRESULT STDMETHODCALLTYPE Clone(_Dictionary** copy) override {
     return Guarded(__uuidof(_Dictionary), [&] {
-      CheckOut(copy);
+      CheckResultPointer(copy, kSource);
       ComPtr<IDispatch> made = NewDictionaryObject(dictionary_->Clone());
       *copy = static_cast<_Dictionary*>(made.Detach());
     });

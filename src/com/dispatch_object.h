@@ -3,10 +3,9 @@
 // and rich error information.
 #pragma once
 
-#include <atomic>
-
 #include "com_ptr.h"
 #include "module.h"
+#include "module_object.h"
 #include "platform/object.h"
 #include "windows_com.h"
 
@@ -24,12 +23,12 @@ class IWrappedObject : public IUnknown {
 };
 
 template <class Interface>
-class DispatchObject : public Interface, public ISupportErrorInfo, public IWrappedObject {
+class DispatchObject : public Interface,
+                       public ISupportErrorInfo,
+                       public IWrappedObject,
+                       private ModuleObject {
  public:
-  DispatchObject() : typeInfo_(ModuleTypeInfo(__uuidof(Interface))) { ObjectCreated(); }
-  virtual ~DispatchObject() { ObjectDestroyed(); }
-  DispatchObject(const DispatchObject&) = delete;
-  DispatchObject& operator=(const DispatchObject&) = delete;
+  DispatchObject() : typeInfo_(ModuleTypeInfo(__uuidof(Interface))) {}
 
   // None by default: only the collections wrap a component object.
   ObjectRef Inner() const override { return nullptr; }
@@ -49,13 +48,8 @@ class DispatchObject : public Interface, public ISupportErrorInfo, public IWrapp
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    // Kept: COM's reference count owns the object, so its last Release deletes it.
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return AddReference(); }
+  ULONG STDMETHODCALLTYPE Release() override { return ReleaseReference(); }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;
@@ -87,7 +81,6 @@ class DispatchObject : public Interface, public ISupportErrorInfo, public IWrapp
   }
 
  private:
-  std::atomic<ULONG> references_{1};  // the creator's reference
   ComPtr<ITypeInfo> typeInfo_;
 };
 

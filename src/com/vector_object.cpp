@@ -9,9 +9,7 @@
 namespace lumo::com {
 namespace {
 
-void CheckOut(const void* out) {
-  if (!out) Raise(vberr::kInvalidCall, "LumoCollections.Vector", "A result pointer is null");
-}
+constexpr const char* kSource = "LumoCollections.Vector";
 
 class VectorObject final : public DispatchObject<_Vector> {
  public:
@@ -21,19 +19,19 @@ class VectorObject final : public DispatchObject<_Vector> {
 
   HRESULT STDMETHODCALLTYPE get_Item(long index, VARIANT* item) override {
     return Guarded(__uuidof(_Vector), [&] {
-      CheckOut(item);
+      CheckResultPointer(item, kSource);
       ComFromVariant(vector_->Item(index), item);
     });
   }
   HRESULT STDMETHODCALLTYPE get_LowerBound(long* bound) override {
     return Guarded(__uuidof(_Vector), [&] {
-      CheckOut(bound);
+      CheckResultPointer(bound, kSource);
       *bound = vector_->LowerBound();
     });
   }
   HRESULT STDMETHODCALLTYPE get_UpperBound(long* bound) override {
     return Guarded(__uuidof(_Vector), [&] {
-      CheckOut(bound);
+      CheckResultPointer(bound, kSource);
       *bound = vector_->UpperBound();
     });
   }
