@@ -1,13 +1,12 @@
 #include "core/props.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 
 #include "hostapi/share_props.h"
 #include "platform/error.h"
 #include "platform/object.h"
+#include "platform/os.h"
 #include "platform/vb.h"
 
 namespace lumo {
@@ -19,7 +18,7 @@ constexpr size_t kLastKeyPosition = 32767;
 }  // namespace
 
 Variant GetShareProps(const std::string& name) {
-  int32_t processId = static_cast<int32_t>(getpid());
+  int32_t processId = os::CurrentProcessId();
   std::string propertyName = name;
   const auto shareProps = CreateObjectAs<IShareProps>(kSharePropsProgId);
   // One call: a Variant holds an object or a plain value alike, so the

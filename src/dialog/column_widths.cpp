@@ -1,9 +1,5 @@
 #include "dialog/column_widths.h"
 
-#include <dlfcn.h>
-#include <link.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +9,7 @@
 #include "hostapi/ini_profile.h"
 #include "platform/error.h"
 #include "platform/object.h"
+#include "platform/os.h"
 #include "platform/vb.h"
 
 namespace lumo::dialog {
@@ -30,18 +27,9 @@ std::string Environment(const char* name) {
   return value ? value : "";
 }
 
-// The file the component's code was loaded from: a shared library names
-// itself in its link map; the program's entry there is empty.
+// The file the component's code was loaded from.
 fs::path ComponentFile() {
-  Dl_info info{};
-  link_map* map = nullptr;
-  if (dladdr1(reinterpret_cast<void*>(&ComponentFile), &info, reinterpret_cast<void**>(&map),
-              RTLD_DL_LINKMAP) != 0 &&
-      map && map->l_name && map->l_name[0] == '/') {
-    return map->l_name;
-  }
-  std::error_code error;
-  return fs::read_symlink("/proc/self/exe", error);
+  return os::ModuleFileOf(reinterpret_cast<const void*>(&ComponentFile));
 }
 
 // One profile helper per thread, made at first use.
@@ -86,7 +74,7 @@ fs::path ProfileFilePath() {
   ProfileLocations locations;
   locations.named = Environment("LUMO_PROFILE");
   locations.componentFolder = ComponentFile().parent_path();
-  locations.componentFolderWritable = ::access(locations.componentFolder.c_str(), W_OK) == 0;
+  locations.componentFolderWritable = os::CanWriteFolder(locations.componentFolder);
   locations.xdgConfigHome = Environment("XDG_CONFIG_HOME");
   locations.home = Environment("HOME");
   return ChooseProfilePath(locations);

@@ -1,7 +1,6 @@
 #include "host/components/trace_log.h"
 
 #include <fmt/format.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +8,7 @@
 #include <ctime>
 
 #include "platform/error.h"
+#include "platform/os.h"
 
 namespace lumo::components {
 namespace {
@@ -21,8 +21,7 @@ std::string Timestamp() {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   const auto millis =
       std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  std::tm local{};
-  localtime_r(&seconds, &local);
+  const std::tm local = os::LocalTime(seconds);
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
   return fmt::format("{}.{:03}", text, millis);
@@ -98,8 +97,8 @@ Variant TraceLog::LogEnd(int32_t& handle, int32_t& flag) {
 }
 
 void TraceLog::Write(size_t depth, std::string_view event, std::string_view details) {
-  file_->Write(fmt::format("{}\t{}\t{}\t{}\t{}", Timestamp(), static_cast<long>(gettid()), depth,
-                           event, details));
+  file_->Write(
+      fmt::format("{}\t{}\t{}\t{}\t{}", Timestamp(), os::CurrentThreadId(), depth, event, details));
 }
 
 }  // namespace lumo::components

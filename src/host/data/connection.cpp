@@ -3,29 +3,14 @@
 #include "host/data/batch_runner.h"
 #include "host/data/odbc_session.h"
 #include "host/data/sql_tokens.h"
+#include "host/data/sqlite_file_connection.h"
 #include "host/data/sqlite_odbc_driver.h"
-#include "host/data/sqlite_session.h"
 #include "host/data/transaction.h"
 #include "host/data/translation_cache.h"
 #include "host/data/tsql_dialect.h"
 
 namespace lumo::data {
 namespace {
-
-class SqliteConnection final : public Connection {
- public:
-  explicit SqliteConnection(const std::string& path)
-      : session_(path, SqliteSession::Mode::OpenExisting), columns_(ReadColumnTypes(session_)) {}
-
-  RecordsetRef Execute(const std::string& tsql) override {
-    return RunBatch(session_, translations_.Translate(tsql, columns_));
-  }
-
- private:
-  SqliteSession session_;
-  ColumnTypes columns_;  // read once: the component changes no table's columns
-  TranslationCache translations_;
-};
 
 class OdbcConnection final : public Connection {
  public:
@@ -58,8 +43,7 @@ class OdbcConnection final : public Connection {
 }  // namespace
 
 std::unique_ptr<Connection> OpenConnection(const ConnectionTarget& target) {
-  if (target.kind == ConnectionTarget::Kind::SqliteFile)
-    return std::make_unique<SqliteConnection>(target.text);
+  if (target.kind == ConnectionTarget::Kind::SqliteFile) return OpenSqliteFile(target.text);
   return std::make_unique<OdbcConnection>(target.text);
 }
 

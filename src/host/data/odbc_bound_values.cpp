@@ -1,11 +1,11 @@
 #include "host/data/odbc_bound_values.h"
 
-#include <sqlext.h>
+#include "host/data/odbc_text.h"
 
 namespace lumo::data {
 
 BoundValues::BoundValues(const OdbcHandle& statement, std::span<const SqlValue> values)
-    : values_(values.begin(), values.end()), lengths_(values.size()) {
+    : values_(values.begin(), values.end()), texts_(values.size()), lengths_(values.size()) {
   for (size_t i = 0; i < values_.size(); ++i) {
     const auto number = static_cast<SQLUSMALLINT>(i + 1);
     SQLRETURN rc = SQL_SUCCESS;
@@ -18,13 +18,15 @@ BoundValues::BoundValues(const OdbcHandle& statement, std::span<const SqlValue> 
       rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0,
                             0, real, 0, nullptr);
     } else if (auto* text = std::get_if<std::string>(&value)) {
-      length = static_cast<SQLLEN>(text->size());
-      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
-                            text->empty() ? 1 : text->size(), 0, text->data(), length, &length);
+      std::vector<SQLWCHAR>& wide = texts_[i] = OdbcText(*text);
+      const size_t units = wide.size() - 1;  // without the ending 0
+      length = static_cast<SQLLEN>(units * sizeof(SQLWCHAR));
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
+                            units == 0 ? 1 : units, 0, wide.data(), length, &length);
     } else {
       length = SQL_NULL_DATA;
-      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0,
-                            nullptr, 0, &length);
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR, 1,
+                            0, nullptr, 0, &length);
     }
     CheckOdbc(rc, statement, "SQLBindParameter");
   }

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "host/data/data_error.h"
+#include "host/data/odbc_text.h"
 
 namespace lumo::data {
 
@@ -23,16 +24,16 @@ OdbcHandle::~OdbcHandle() {
 }
 
 OdbcDiagnostic Diagnose(const OdbcHandle& handle) {
-  std::array<SQLCHAR, 6> state{};
-  std::array<SQLCHAR, SQL_MAX_MESSAGE_LENGTH> message{};
+  std::array<SQLWCHAR, 6> state{};
+  std::array<SQLWCHAR, SQL_MAX_MESSAGE_LENGTH> message{};
   SQLINTEGER native = 0;
   SQLSMALLINT length = 0;
   const SQLRETURN rc =
-      SQLGetDiagRec(handle.type(), handle.get(), 1, state.data(), &native, message.data(),
-                    static_cast<SQLSMALLINT>(message.size()), &length);
+      SQLGetDiagRecW(handle.type(), handle.get(), 1, state.data(), &native, message.data(),
+                     static_cast<SQLSMALLINT>(message.size()), &length);
   if (!SQL_SUCCEEDED(rc)) return {"HY000", 0, "ODBC call failed without a diagnostic"};
-  return {reinterpret_cast<const char*>(state.data()), native,
-          reinterpret_cast<const char*>(message.data())};
+  return {TextFromOdbcBuffer(state.data(), state.size()), native,
+          TextFromOdbcBuffer(message.data(), message.size())};
 }
 
 void CheckOdbc(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "host/data/odbc_bound_values.h"
+#include "host/data/odbc_text.h"
+#include "platform/utf16.h"
 
 namespace lumo::data {
 namespace {
@@ -40,23 +42,29 @@ class CheckedStatement {
 };
 
 std::string ReadText(const CheckedStatement& statement, SQLUSMALLINT column, bool& isNull) {
-  std::string text;
-  std::array<char, 512> chunk{};
+  // Read in chunks as UTF-16 and turned into UTF-8 once whole, so that a
+  // surrogate pair split between two chunks stays one letter.
+  std::u16string text;
+  std::array<SQLWCHAR, 256> chunk{};
+  constexpr auto kChunkBytes = static_cast<SQLLEN>(sizeof chunk);
   while (true) {
-    SQLLEN length = 0;
-    const SQLRETURN rc = SQLGetData(statement.get(), column, SQL_C_CHAR, chunk.data(),
-                                    static_cast<SQLLEN>(chunk.size()), &length);
+    SQLLEN bytes = 0;
+    const SQLRETURN rc =
+        SQLGetData(statement.get(), column, SQL_C_WCHAR, chunk.data(), kChunkBytes, &bytes);
     if (rc == SQL_NO_DATA) break;
     statement.Check(rc, "SQLGetData");
-    if (length == SQL_NULL_DATA) {
+    if (bytes == SQL_NULL_DATA) {
       isNull = true;
       break;
     }
-    const bool truncated = length == SQL_NO_TOTAL || length >= static_cast<SQLLEN>(chunk.size());
-    text.append(chunk.data(), truncated ? chunk.size() - 1 : static_cast<size_t>(length));
+    // A chunk that did not hold the whole rest ends in the driver's 0.
+    const bool truncated = bytes == SQL_NO_TOTAL || bytes >= kChunkBytes;
+    const size_t units =
+        truncated ? chunk.size() - 1 : static_cast<size_t>(bytes) / sizeof(SQLWCHAR);
+    text.append(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(units));
     if (!truncated) break;
   }
-  return text;
+  return Utf8FromUtf16(text);
 }
 
 Variant ReadValue(const CheckedStatement& statement, SQLUSMALLINT column, SQLSMALLINT type) {
@@ -82,14 +90,14 @@ QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, std
   QueryResult result;
   std::vector<SQLSMALLINT> types;
   for (SQLUSMALLINT c = 1; c <= columns; ++c) {
-    std::array<SQLCHAR, 256> name{};
+    std::array<SQLWCHAR, 256> name{};
     SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
     statement.Check(
-        SQLDescribeCol(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                       &nameLength, &type, &size, &digits, &nullable),
+        SQLDescribeColW(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
+                        &nameLength, &type, &size, &digits, &nullable),
         sql);
-    result.columns.emplace_back(reinterpret_cast<const char*>(name.data()));
+    result.columns.push_back(TextFromOdbcBuffer(name.data(), name.size()));
     types.push_back(type);
   }
   SQLRETURN rc;
@@ -115,17 +123,16 @@ const OdbcHandle& AsOdbc3(const OdbcHandle& environment) {
 OdbcSession::OdbcSession(const std::string& connectionString)
     : environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE),
       connection_(SQL_HANDLE_DBC, AsOdbc3(environment_).get()) {
-  std::vector<SQLCHAR> text(connectionString.begin(), connectionString.end());
-  text.push_back('\0');
+  std::vector<SQLWCHAR> text = OdbcText(connectionString);
   SQLSMALLINT outLength = 0;
-  CheckOdbc(SQLDriverConnect(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0,
-                             &outLength, SQL_DRIVER_NOPROMPT),
+  CheckOdbc(SQLDriverConnectW(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0,
+                              &outLength, SQL_DRIVER_NOPROMPT),
             connection_, "connect");
-  std::array<SQLCHAR, 128> name{};
-  SQLSMALLINT nameLength = 0;
-  if (SQL_SUCCEEDED(SQLGetInfo(connection_.get(), SQL_DBMS_NAME, name.data(),
-                               static_cast<SQLSMALLINT>(name.size()), &nameLength))) {
-    dbmsName_ = reinterpret_cast<const char*>(name.data());
+  std::array<SQLWCHAR, 128> name{};
+  SQLSMALLINT nameBytes = 0;  // SQLGetInfoW counts its buffer in bytes
+  if (SQL_SUCCEEDED(SQLGetInfoW(connection_.get(), SQL_DBMS_NAME, name.data(),
+                                static_cast<SQLSMALLINT>(sizeof name), &nameBytes))) {
+    dbmsName_ = TextFromOdbcBuffer(name.data(), name.size());
   }
 }
 
@@ -164,9 +171,8 @@ std::optional<QueryResult> OdbcSession::Run(const std::string& sql,
                                             std::span<const SqlValue> arguments) {
   const CheckedStatement statement(*this, connection_);
   const BoundValues bound(statement.handle(), arguments);
-  std::vector<SQLCHAR> text(sql.begin(), sql.end());
-  text.push_back('\0');
-  statement.Check(SQLExecDirect(statement.get(), text.data(), SQL_NTS), sql);
+  std::vector<SQLWCHAR> text = OdbcText(sql);
+  statement.Check(SQLExecDirectW(statement.get(), text.data(), SQL_NTS), sql);
 
   std::optional<QueryResult> last;
   SQLRETURN more;

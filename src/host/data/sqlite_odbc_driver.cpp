@@ -6,7 +6,7 @@
 
 #include "host/data/connection_target.h"
 #include "host/data/data_error.h"
-#include "host/data/sqlite_session.h"
+#include "host/data/sqlite_file_rules.h"
 #include "platform/vb.h"
 
 namespace lumo::data {

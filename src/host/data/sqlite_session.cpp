@@ -61,10 +61,6 @@ struct ResetOnExit {
 
 }  // namespace
 
-void RaiseNoDatabaseFile(const std::string& path) {
-  RaiseCannotOpen(path, SQLITE_CANTOPEN, sqlite3_errstr(SQLITE_CANTOPEN));
-}
-
 SqliteSession::SqliteSession(const std::string& path, Mode mode, int busyTimeoutMs)
     : busyTimeoutMs_(busyTimeoutMs) {
   // No implicit creation when opening: a mistyped path must not become an

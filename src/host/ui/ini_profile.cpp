@@ -5,15 +5,14 @@
 #include <SimpleIni.h>
 #undef SI_IMPLEMENTATION
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "host/ui/ini_profile.h"
 #include "platform/error.h"
+#include "platform/os.h"
 #include "platform/vb.h"
 
 namespace lumo::ui {
@@ -52,21 +51,22 @@ bool ReplaceFile(const fs::path& path, const std::string& text) {
   std::error_code error;
   fs::path target = fs::weakly_canonical(path, error);  // a linked profile stays a link
   if (error) target = path;
-  std::string temporary =
-      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int descriptor = ::mkstemp(temporary.data());
-  if (descriptor < 0) return false;
-  ::close(descriptor);
-  RemovedUnlessKept written{temporary};
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  // Built in steps: GCC 12's -Wrestrict misreads "." + name at -O3.
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += '.';
+  const std::optional<fs::path> temporary = os::CreateUniqueFile(target.parent_path() / hidden);
+  if (!temporary) return false;
+  RemovedUnlessKept written{*temporary};
+  std::ofstream out(*temporary, std::ios::binary | std::ios::trunc);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
   if (!out) return false;
   const auto status = fs::status(target, error);
   const fs::perms usual = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                           fs::perms::others_read;
-  fs::permissions(temporary, fs::exists(status) ? status.permissions() : usual, error);
-  fs::rename(temporary, target, error);
+  fs::permissions(*temporary, fs::exists(status) ? status.permissions() : usual, error);
+  fs::rename(*temporary, target, error);
   written.kept = !error;
   return written.kept;
 }

@@ -1,7 +1,5 @@
 #include "host/ui/presenter_choice.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <stdexcept>
 
@@ -10,6 +8,7 @@
 #include "host/ui/ini_profile.h"
 #include "hostapi/grid_title.h"
 #include "hostapi/ini_profile.h"
+#include "platform/os.h"
 
 namespace lumo::ui {
 
@@ -63,7 +62,7 @@ bool DisplayAvailable() {
 }
 
 Surroundings CurrentSurroundings(bool qtBuilt) {
-  return {qtBuilt, DisplayAvailable(), ::isatty(STDIN_FILENO) == 1 && ::isatty(STDOUT_FILENO) == 1};
+  return {qtBuilt, DisplayAvailable(), os::StandardStreamsAreTerminals()};
 }
 
 PresenterKind ChoosePresenter(const PresenterChoice& choice, const Surroundings& surroundings) {

@@ -1,7 +1,5 @@
 #include "host/viewers/viewer_session.h"
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <memory>
 
@@ -10,6 +8,7 @@
 #include "hostapi/res_loader.h"
 #include "hostapi/share_props.h"
 #include "platform/error.h"
+#include "platform/os.h"
 #include "platform/vb.h"
 
 namespace lumo::viewers {
@@ -29,7 +28,7 @@ class FontProbe final : public Object, public IForm {
 }  // namespace
 
 ViewerSession ViewerSession::Current() {
-  int32_t processId = static_cast<int32_t>(::getpid());
+  int32_t processId = os::CurrentProcessId();
   std::string name = "PropsString";
   std::string props =
       vb::CStr(CreateObjectAs<IShareProps>(kSharePropsProgId)->GetProperty(processId, name));

@@ -1,11 +1,12 @@
 // A connection that breaks in the middle of a fetch. This program puts its
-// own SQLFetch and SQLGetDiagRec before unixODBC's (an executable's
+// own SQLFetch and SQLGetDiagRecW before unixODBC's (an executable's
 // definitions come first), so a chosen fetch fails the way a lost link to a
 // server does, with the SQLSTATE the test gives.
 #include <dlfcn.h>
 #include <sql.h>
+#include <sqlext.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 #include <type_traits>
 
@@ -37,16 +38,21 @@ extern "C" SQLRETURN SQL_API SQLFetch(SQLHSTMT statement) {
   return SQL_ERROR;
 }
 
-extern "C" SQLRETURN SQL_API SQLGetDiagRec(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT record,
-                                           SQLCHAR* state, SQLINTEGER* native, SQLCHAR* message,
-                                           SQLSMALLINT bufferLength, SQLSMALLINT* textLength) {
-  static const auto real = Next(&SQLGetDiagRec, "SQLGetDiagRec");
+extern "C" SQLRETURN SQL_API SQLGetDiagRecW(SQLSMALLINT type, SQLHANDLE handle, SQLSMALLINT record,
+                                            SQLWCHAR* state, SQLINTEGER* native, SQLWCHAR* message,
+                                            SQLSMALLINT bufferLength, SQLSMALLINT* textLength) {
+  static const auto real = Next(&SQLGetDiagRecW, "SQLGetDiagRecW");
   if (handle == nullptr || handle != fault.statement || record != 1)
     return real(type, handle, record, state, native, message, bufferLength, textLength);
   constexpr std::string_view kText = "Injected failure";
-  std::strcpy(reinterpret_cast<char*>(state), fault.state);
+  const auto copy = [](std::string_view text, SQLWCHAR* to, size_t capacity) {
+    const size_t units = std::min(text.size(), capacity - 1);
+    std::copy_n(text.begin(), units, to);
+    to[units] = 0;
+  };
+  copy(fault.state, state, 6);
   *native = 0;
-  std::strncpy(reinterpret_cast<char*>(message), kText.data(), static_cast<size_t>(bufferLength));
+  copy(kText, message, static_cast<size_t>(bufferLength));
   *textLength = static_cast<SQLSMALLINT>(kText.size());
   return SQL_SUCCESS;
 }

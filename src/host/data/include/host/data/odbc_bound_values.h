@@ -1,8 +1,6 @@
 // The values bound to a statement's "?" markers.
 #pragma once
 
-#include <sql.h>
-
 #include <span>
 #include <vector>
 
@@ -22,6 +20,7 @@ class BoundValues {
 
  private:
   std::vector<SqlValue> values_;
+  std::vector<std::vector<SQLWCHAR>> texts_;  // the texts, as the driver reads them
   std::vector<SQLLEN> lengths_;
 };
 

@@ -1,11 +1,10 @@
-// RAII owners of unixODBC handles and the check of their return codes.
+// RAII owners of ODBC handles and the check of their return codes.
 #pragma once
-
-#include <sql.h>
-#include <sqlext.h>
 
 #include <string>
 #include <string_view>
+
+#include "host/data/odbc_api.h"
 
 namespace lumo::data {
 

@@ -15,15 +15,9 @@
 #include <unordered_map>
 
 #include "host/data/sql_session.h"
+#include "host/data/sqlite_file_rules.h"
 
 namespace lumo::data {
-
-// How long a statement waits for another connection's lock before it fails
-// with "database is busy" (the same wait as the ODBC path's DBFile rule).
-inline constexpr int kSqliteBusyTimeoutMs = 5000;
-
-// The error opening a database file that is not there raises.
-[[noreturn]] void RaiseNoDatabaseFile(const std::string& path);
 
 class SqliteSession final : public SqlSession {
  public:
