@@ -52,8 +52,11 @@ bool ReplaceFile(const fs::path& path, const std::string& text) {
   std::error_code error;
   fs::path target = fs::weakly_canonical(path, error);  // a linked profile stays a link
   if (error) target = path;
-  std::string temporary =
-      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Appended, not "." + name: GCC 12 at -O3 warns falsely (-Wrestrict) on that.
+  std::string hiddenName = ".";
+  hiddenName += target.filename().string();
+  hiddenName += ".XXXXXX";
+  std::string temporary = (target.parent_path() / hiddenName).string();
   const int descriptor = ::mkstemp(temporary.data());
   if (descriptor < 0) return false;
   ::close(descriptor);
