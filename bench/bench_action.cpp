@@ -25,8 +25,8 @@
 #include "host/data/register.h"
 #include "host/ui/presenter_choice.h"
 #include "host/viewers/register.h"
+#include "hosting/variant_json.h"
 #include "ratio_reporter.h"
-#include "variant_json.h"
 
 namespace {
 
@@ -226,10 +226,10 @@ void RegisterHost() {
 
 lumo::DictionaryRef Para(const char* para) {
   std::istringstream none;
-  const auto json = para[0] == '@'
-                        ? lumo::app::ReadJsonFile(std::string(LUMO_DATA_DIR "/") + (para + 1), none)
-                        : lumo::app::ParseJson(para, "para");
-  auto dctPara = lumo::ObjectAs<lumo::Dictionary>(lumo::app::VariantFromJson(json));
+  const auto json = para[0] == '@' ? lumo::hosting::ReadJsonFile(
+                                         std::string(LUMO_DATA_DIR "/") + (para + 1), none)
+                                   : lumo::hosting::ParseJson(para, "para");
+  auto dctPara = lumo::ObjectAs<lumo::Dictionary>(lumo::hosting::VariantFromJson(json));
   dctPara->SetValue("PropString", Database().props());
   return dctPara;
 }

@@ -31,9 +31,9 @@
 #include "host/data/register.h"
 #include "host/ui/presenter_choice.h"
 #include "host/viewers/register.h"
+#include "hosting/variant_json.h"
 #include "platform/vb.h"
 #include "scratch_database.h"
-#include "variant_json.h"
 
 namespace lumo::fuzz {
 namespace {
@@ -97,9 +97,9 @@ FuzzHost& Host() {
 // object (the JSON reader has a target of its own).
 DictionaryRef ParaFromJson(std::string_view text) {
   try {
-    const Variant value = app::VariantFromJson(app::ParseJson(text, "input"));
+    const Variant value = hosting::VariantFromJson(hosting::ParseJson(text, "input"));
     if (value.IsObject()) return std::dynamic_pointer_cast<Dictionary>(value.AsObject());
-  } catch (const app::JsonError&) {
+  } catch (const hosting::JsonError&) {
   }
   return nullptr;
 }

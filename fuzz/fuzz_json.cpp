@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "variant_json.h"
+#include "hosting/variant_json.h"
 
 namespace {
 
-using lumo::app::Json;
+using lumo::hosting::Json;
 
 std::string Printed(const lumo::Variant& value) {
   // As lumo-action prints: text that is not UTF-8 shown as U+FFFD.
-  return lumo::app::JsonFromVariant(value).dump(-1, ' ', false, Json::error_handler_t::replace);
+  return lumo::hosting::JsonFromVariant(value).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -29,17 +29,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   lumo::Variant value;
   try {
-    value = lumo::app::VariantFromJson(lumo::app::ParseJson(text, "input"));
-  } catch (const lumo::app::JsonError&) {
+    value = lumo::hosting::VariantFromJson(lumo::hosting::ParseJson(text, "input"));
+  } catch (const lumo::hosting::JsonError&) {
     return 0;  // refused, as it may be
   }
   std::string printed;
   try {
     printed = Printed(value);
     const std::string again =
-        Printed(lumo::app::VariantFromJson(lumo::app::ParseJson(printed, "printed")));
+        Printed(lumo::hosting::VariantFromJson(lumo::hosting::ParseJson(printed, "printed")));
     if (again != printed) Fail("read back differently:\n" + printed + "\n" + again);
-  } catch (const lumo::app::JsonError& error) {
+  } catch (const lumo::hosting::JsonError& error) {
     Fail("a value read has no JSON form, or its JSON does not read back: " +
          std::string(error.what()) + "\n" + printed);
   }

@@ -5,8 +5,8 @@
 #include <map>
 #include <optional>
 
+#include "hosting/variant_json.h"
 #include "platform/vb.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
@@ -66,11 +66,11 @@ std::pair<std::string, Variant> ParseAssignment(std::string_view text) {
   }
   std::string key(text.substr(0, equals));
   std::string_view value = text.substr(equals + 1);
-  Json json = Json::parse(value, nullptr, /*allow_exceptions=*/false);
+  hosting::Json json = hosting::Json::parse(value, nullptr, /*allow_exceptions=*/false);
   if (json.is_discarded()) return {std::move(key), Variant(value)};
   try {
-    return {std::move(key), VariantFromJson(json, /*level=*/1)};
-  } catch (const JsonError& error) {
+    return {std::move(key), hosting::VariantFromJson(json, /*level=*/1)};
+  } catch (const hosting::JsonError& error) {
     throw UsageError(key + ": " + error.what());
   }
 }
@@ -79,6 +79,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
   Options options;
   CLI::App app("Runs one action of the component and prints its outcome as JSON.", "lumo-action");
   app.footer("Or: lumo-action --create-db PATH [--empty]");
+  app.set_help_flag("-h,--help", "print this help and stop");
+  app.set_version_flag("--version", "lumo-action " LUMO_VERSION, "print the version and stop");
 
   auto* createDb = app.add_option("--create-db", options.createDb,
                                   "write a new database file (schema and demo data) and stop")
@@ -100,19 +102,19 @@ Options ParseOptions(const std::vector<std::string>& args) {
   std::string ui = "auto";
   app.add_option("--ui", ui, "how dialogs are shown: auto, qt, console or none")
       ->type_name("MODE")
-      ->check(CLI::IsMember(Names(kUiModes)));
+      ->check(CLI::IsMember(Names(kUiModes)).description(""));
   std::string answer;
   auto* answerOption = app.add_option("--answer", answer,
                                       "the answer every dialog gets without asking: yes, "
                                       "all, no, cancel or close")
                            ->type_name("ANSWER")
-                           ->check(CLI::IsMember(Names(kAnswers)));
+                           ->check(CLI::IsMember(Names(kAnswers)).description(""));
   int32_t pick = 0;
   auto* pickOption =
       app.add_option("--pick", pick,
                      "the record (from 1) every list picks without asking; 0 cancels")
           ->type_name("N")
-          ->check(CLI::Range(0, INT32_MAX));
+          ->check(CLI::Range(0, INT32_MAX).description(""));
   app.add_option("--trace", options.traceFile,
                  "write the trace log into FILE (- for standard error)")
       ->type_name("FILE");
@@ -128,6 +130,9 @@ Options ParseOptions(const std::vector<std::string>& args) {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     options.helpText = app.help();
+    return options;
+  } catch (const CLI::CallForVersion& version) {
+    options.helpText = std::string(version.what()) + '\n';
     return options;
   } catch (const CLI::ParseError& error) {
     // Run prints a message on one line; CLI11's ends in a line feed.

@@ -4,6 +4,7 @@
 //               [--ui auto|qt|console|none] [--answer yes|all|no|cancel|close]
 //               [--pick N] [--trace FILE] ACTION [KEY=VALUE ...]
 //   lumo-action --create-db PATH [--empty]
+//   lumo-action --help | --version
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,7 @@ enum class UiMode { Auto, Qt, Console, None };
 enum class Answer { Yes, All, No, Cancel, Close };
 
 struct Options {
-  // Set when --help was asked for: print it and do nothing else.
+  // Set when --help or --version was asked for: print it and do nothing else.
   std::string helpText;
 
   // --create-db PATH [--empty]

@@ -1,10 +1,8 @@
 #include "run.h"
 
 #include <fmt/format.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -16,12 +14,10 @@
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "database_files.h"
-#include "host/components/register.h"
-#include "host/data/register.h"
-#include "host/viewers/register.h"
+#include "hosting/default_host.h"
+#include "hosting/dictionary_json.h"
 #include "options.h"
 #include "presenters.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
@@ -62,15 +58,10 @@ std::string SessionProperties(const Options& options) {
 // --return. Where Nothing is allowed, {"$nothing": true} gives nullptr.
 DictionaryRef ReadDictionary(const std::string& path, std::istream& in, bool nothingAllowed) {
   try {
-    Variant value = VariantFromJson(ReadJsonFile(path, in));
-    if (value.IsNothing() && nothingAllowed) return nullptr;
-    if (value.IsObject()) {
-      if (auto dictionary = std::dynamic_pointer_cast<Dictionary>(value.AsObject())) {
-        return dictionary;
-      }
-    }
-    throw UsageError(path + ": expected a JSON object");
-  } catch (const JsonError& error) {
+    return hosting::DictionaryFromJson(hosting::ReadJsonFile(path, in), nothingAllowed);
+  } catch (const hosting::NotADictionary& error) {
+    throw UsageError(path + ": " + error.what());
+  } catch (const hosting::JsonError& error) {
     throw UsageError(error.what());
   }
 }
@@ -134,24 +125,22 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out, std::
 
   components::HostComponentsOptions hostOptions;
   ConfigureTrace(options, err, hostOptions);
-  data::RegisterDataAccess();
-  const auto sharedProperties = components::RegisterHostComponents(hostOptions);
-  viewers::RegisterViewers();
-  sharedProperties->Set(static_cast<int32_t>(::getpid()), "PropsString", props);
+  const auto sharedProperties = hosting::RegisterDefaultHost(hostOptions);
+  hosting::PublishSessionProperties(*sharedProperties, props);
 
   clsActionIC component;
   const ActionResult result = component.DoAction(options.action, "", dctPara, dctReturn);
 
-  Json output = Json::object();
+  hosting::Json output = hosting::Json::object();
   output["result"] = result;
-  output["return"] = dctReturn ? JsonFromVariant(Variant(dctReturn)) : Json(nullptr);
-  output["para"] = JsonFromVariant(Variant(dctPara));
+  output["return"] = hosting::DictionaryToJson(dctReturn);
+  output["para"] = hosting::DictionaryToJson(dctPara);
   if (const ErrorInfo& error = clsActionIC::LastError(); error.number != 0) {
     output["error"] = {
         {"number", error.number}, {"source", error.source}, {"description", error.description}};
   }
   // Text that is not UTF-8 is shown with U+FFFD rather than failing the output.
-  WriteOutput(out, output.dump(2, ' ', false, Json::error_handler_t::replace) + '\n');
+  WriteOutput(out, output.dump(2, ' ', false, hosting::Json::error_handler_t::replace) + '\n');
   return kExitOk;
 }
 

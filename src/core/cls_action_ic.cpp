@@ -36,6 +36,20 @@ void clsActionIC::KeepTrappedError(ErrorInfo error) {
   LastErrorOfThread() = std::move(error);
 }
 
+const clsActionIC::Action* clsActionIC::FindAction(std::string_view sFunction) {
+  for (const Action& action : kActions) {
+    // The length first, inline: most names are told apart by it alone.
+    if (action.name.size() == sFunction.size() && vb::EqualsIgnoringCase(action.name, sFunction)) {
+      return &action;
+    }
+  }
+  return nullptr;
+}
+
+bool clsActionIC::HasAction(std::string_view sFunction) {
+  return FindAction(sFunction) != nullptr;
+}
+
 ActionResult clsActionIC::DoAction(const std::string& sFunction,
                                    [[maybe_unused]] const std::string& sParaments,
                                    DictionaryRef dctPara, DictionaryRef& dctReturn) {
@@ -51,13 +65,8 @@ ActionResult clsActionIC::DoAction(const std::string& sFunction,
   // there must not reach the host either.
   Trapped([&] {
     trace = TraceBegin("LumoClassActionIC.clsActionIC.DoAction 执行Action");
-    for (const Action& action : kActions) {
-      // The length first, inline: most names are told apart by it alone.
-      if (action.name.size() == sFunction.size() &&
-          vb::EqualsIgnoringCase(action.name, sFunction)) {
-        result = (this->*action.handler)(dctPara, dctReturn);
-        break;
-      }
+    if (const Action* action = FindAction(sFunction)) {
+      result = (this->*action->handler)(dctPara, dctReturn);
     }
   });
   Trapped([&] { TraceEnd(trace, 1); });

@@ -15,11 +15,14 @@
 #include <thread>
 #include <vector>
 
+#include "hosting/variant_json.h"
 #include "support/lumo_action_fixture.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
+
+using hosting::Json;
+using hosting::ParseJson;
 
 constexpr int kProcesses = 8;
 constexpr int kFirstOrder = 9001;

@@ -14,11 +14,13 @@
 #include <thread>
 #include <vector>
 
+#include "hosting/variant_json.h"
 #include "support/lumo_action_fixture.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
+
+using hosting::Json;
 
 constexpr long kProviderError = -2147467259;  // every database error, whatever the engine's
 const std::string kBill = LUMO_SOURCE_DIR "/data/po_bill_2101.json";

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "hosting/variant_json.h"
 #include "support/lumo_action_fixture.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
+
+using hosting::Json;
 
 class DemoActions : public LumoAction {
  protected:

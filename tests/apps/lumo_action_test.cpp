@@ -7,11 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "hosting/variant_json.h"
 #include "support/lumo_action_fixture.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
+
+using hosting::Json;
 
 TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   // Yen (4) is kept with "/": 20 yen to the yuan.

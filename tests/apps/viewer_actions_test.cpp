@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "host/data/database_file.h"
+#include "hosting/variant_json.h"
 #include "run.h"
-#include "variant_json.h"
 
 namespace lumo::app {
 namespace {
+
+using hosting::Json;
 
 namespace fs = std::filesystem;
 

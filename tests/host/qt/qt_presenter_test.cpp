@@ -24,9 +24,9 @@
 #include "host/data/database_file.h"
 #include "host/data/register.h"
 #include "host/ui/presenter_choice.h"
+#include "hosting/variant_json.h"
 #include "qt_application.h"
 #include "support/item_list.h"
-#include "variant_json.h"
 
 namespace lumo::ui {
 namespace {
@@ -185,8 +185,8 @@ TEST_F(QtDialog, DemoAlertShowsItsLinesAndRendersToPng) {
     window.grab().save(QString::fromStdString(png));
     window.findChild<QPushButton*>("CmdNo")->click();
   });
-  const auto bill = app::ReadJsonFile(LUMO_SOURCE_DIR "/data/po_bill_2201.json", std::cin);
-  auto dctPara = ObjectAs<Dictionary>(app::VariantFromJson(bill));
+  const auto bill = hosting::ReadJsonFile(LUMO_SOURCE_DIR "/data/po_bill_2201.json", std::cin);
+  auto dctPara = ObjectAs<Dictionary>(hosting::VariantFromJson(bill));
   dctPara->SetValue("PropString", props);
   DictionaryRef dctReturn;
   EXPECT_EQ(clsActionIC().DoAction("TevSer_POPriceAlert", "", dctPara, dctReturn), 0);

@@ -35,6 +35,10 @@ class clsActionIC {
   // host learns why an action failed.
   static const ErrorInfo& LastError();
 
+  // Whether DoAction has an action of that name (matched as DoAction
+  // matches it), for hosts that must tell an unknown name from result 0.
+  static bool HasAction(std::string_view sFunction);
+
  private:
   // Tests call a handler directly to see the error it raises, which DoAction
   // keeps from its caller.
@@ -47,6 +51,8 @@ class clsActionIC {
   };
   // In the order the names are tested; the first match wins.
   static const std::array<Action, 13> kActions;
+  // The first action whose name matches, or nullptr.
+  static const Action* FindAction(std::string_view sFunction);
 
   // For the handlers whose error path returns a result instead of raising:
   // keeps the error they trapped where LastError shows it.

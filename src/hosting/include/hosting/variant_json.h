@@ -1,5 +1,5 @@
-// Variant <-> JSON: how the command-line host reads dctPara and dctReturn and
-// prints what DoAction left in them.
+// Variant <-> JSON: how the hosts (lumo-action, the C interface) read dctPara and
+// dctReturn and write what DoAction left in them.
 //
 //   number       a whole number in 32-bit range is a Long, any other a Double
 //                (8 is a Long, 8.0 a Double)
@@ -24,7 +24,7 @@
 
 #include "platform/variant.h"
 
-namespace lumo::app {
+namespace lumo::hosting {
 
 // Object keys keep their order, as a Dictionary does.
 using Json = nlohmann::ordered_json;
@@ -49,4 +49,4 @@ Json ParseJson(std::string_view text, std::string_view origin);
 // Reads and parses a file; "-" reads `standardInput`.
 Json ReadJsonFile(const std::string& path, std::istream& standardInput);
 
-}  // namespace lumo::app
+}  // namespace lumo::hosting

@@ -1,5 +1,5 @@
 // Malformed JSON files are tested end to end in lumo_action_test.cpp.
-#include "variant_json.h"
+#include "hosting/variant_json.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "collections/dictionary.h"
 
-namespace lumo::app {
+namespace lumo::hosting {
 namespace {
 
 TEST(VariantJson, EveryFormReadsAsItsKindAndWritesBack) {
@@ -83,4 +83,4 @@ TEST(VariantJson, WhatHasNoFormOnTheOtherSideIsRefused) {
 }
 
 }  // namespace
-}  // namespace lumo::app
+}  // namespace lumo::hosting

@@ -1,4 +1,4 @@
-#include "variant_json.h"
+#include "hosting/variant_json.h"
 
 #include <fmt/format.h>
 
@@ -13,7 +13,7 @@
 #include "collections/dictionary.h"
 #include "collections/vector.h"
 
-namespace lumo::app {
+namespace lumo::hosting {
 namespace {
 
 // Deeper nesting is refused rather than risking the stack; it also stops a
@@ -257,4 +257,4 @@ Json ReadJsonFile(const std::string& path, std::istream& standardInput) {
   return ParseJson(text, path);
 }
 
-}  // namespace lumo::app
+}  // namespace lumo::hosting
