@@ -25,7 +25,9 @@ struct DefaultHostState {
   DefaultHostState() { UnregisterClass(""); }
 
   std::mutex mutex;
-  std::optional<DefaultHost> host;
+  // Held by pointer: as an optional, GCC 12's Release build warns falsely
+  // (-Wmaybe-uninitialized) when it is replaced.
+  std::unique_ptr<DefaultHost> host;
 };
 
 DefaultHostState& State() {
@@ -48,9 +50,10 @@ void UseDefaultHost(const std::optional<std::string>& traceFile) {
   // The old presenter's registration must end before the new one starts, or
   // its end would put the old presenter back.
   state.host.reset();
-  state.host.emplace();
-  state.host->store = hosting::RegisterDefaultHost(options);
-  state.host->presenter.emplace(ui::PresenterKind::Scripted, choice, setup);
+  auto host = std::make_unique<DefaultHost>();
+  host->store = hosting::RegisterDefaultHost(options);
+  host->presenter.emplace(ui::PresenterKind::Scripted, choice, setup);
+  state.host = std::move(host);
 }
 
 void PublishProperties(const std::string& props) {
