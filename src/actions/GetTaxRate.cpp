@@ -35,23 +35,24 @@ struct ItemIds {
 
 // A column's blank elements (and element 0) are left out; an element is
 // one id, since each one is also the value of a Filter. One value is a
-// comma-separated list of ids, or blank.
+// comma-separated list of ids, or blank. Every id is written as the whole
+// number it is.
 ItemIds ReadItemIds(const Variant& value) {
   ItemIds ids;
   if (!value.IsArray()) {
     ids.list = vb::CStr(value);
-    if (!vb::Trim(ids.list).empty()) RequireItemIdList(ids.list, BlankPieces::Refused);
+    if (!vb::Trim(ids.list).empty()) ids.list = ItemIdList(ids.list, BlankPieces::Refused);
     return ids;
   }
   ids.column = true;
   const VbArray& column = value.AsArray();
   ids.upperBound = column.UBound();
   for (int32_t i = 1; i <= column.UBound(); ++i) {
-    std::string text = vb::CStr(column.at(i));
+    const std::string text = vb::CStr(column.at(i));
     if (vb::Trim(text).empty()) continue;
-    RequireItemId(text);
-    ids.list += text + ",";
-    ids.elements.emplace_back(i, std::move(text));
+    std::string id = ItemIdText(text);
+    ids.list += id + ",";
+    ids.elements.emplace_back(i, std::move(id));
   }
   if (!ids.list.empty()) ids.list.pop_back();
   return ids;
@@ -77,8 +78,11 @@ std::optional<Variant> PartnerRate(const std::string& sPropString, int32_t lComp
 
 // The item master's rate: of the first row for one value, or an array
 // 0 .. the column's upper bound with each listed element's rate; nullopt
-// when the query finds no row at all.
-std::optional<Variant> ItemRates(const std::string& sPropString, const ItemIds& ids) {
+// when the query finds no row at all. The ids are read here only: the
+// partner's rate never looks at them, so they cannot fail it.
+std::optional<Variant> ItemRates(const std::string& sPropString, const Dictionary& para) {
+  const ItemIds ids =
+      ReadItemIds(para.Lookup("P_ICItemID") ? para.GetValue("P_ICItemID", "") : Variant(""));
   if (vb::Trim(ids.list).empty()) return std::nullopt;
   const RecordsetRef rs =
       GetRecordset(sPropString, "SELECT FTaxRate,FItemID FROM t_ICItemMaterial WHERE FItemID IN (" +
@@ -112,11 +116,6 @@ std::optional<Variant> TaxRate(const Dictionary& para) {
   std::string sOption =
       para.Lookup("P_TaxRateOption") ? vb::CStr(para.GetValue("P_TaxRateOption", "")) : "";
 
-  // Read and checked before the option's profile look-up, so that a bad
-  // item id fails the action before any statement runs.
-  const ItemIds ids =
-      ReadItemIds(para.Lookup("P_ICItemID") ? para.GetValue("P_ICItemID", "") : Variant(""));
-
   if (vb::Trim(sOption).empty()) {
     sOption = GetSystemProfile(sPropString, "IC",
                                lSystemType == 0 ? "PurTaxRateOption" : "SaleTaxRateOption");
@@ -124,7 +123,7 @@ std::optional<Variant> TaxRate(const Dictionary& para) {
   if (vb::RoundToLong(vb::Val(sOption)) < 1) {
     return PartnerRate(sPropString, lCompanyType, lCompanyID);
   }
-  return ItemRates(sPropString, ids);
+  return ItemRates(sPropString, para);
 }
 
 }  // namespace

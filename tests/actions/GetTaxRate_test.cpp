@@ -8,9 +8,10 @@
 namespace lumo::testing {
 
 // The answers come in the order of the statements. Item ids are pasted into
-// the statement, so anything but whole numbers is refused before any
-// statement runs, the option's profile look-up included; an id without a
-// row leaves its line Empty.
+// the statement, so the item branch refuses anything but whole numbers
+// before its statement runs and writes each id as the number it is; the
+// partner branch never reads them. An id without a row leaves its line
+// Empty.
 TEST(GetTaxRate, TakesThePartnersOrTheItemsRateAsTheOptionSays) {
   const std::string profile =
       "SELECT FKey,FValue FROM t_SystemProfile WHERE FCategory='IC' AND FKey=";
@@ -58,16 +59,40 @@ TEST(GetTaxRate, TakesThePartnersOrTheItemsRateAsTheOptionSays) {
        tables({rates57}), sql({items + "5,7)"}), 9, no},
       {"no item row", {{opt, 1}, {item, 5}}, {noRates}, {items + "5)"}, {}, {}},
       {"blank item list", {{opt, 1}, {item, " "}}, {}, {}, {}, {}},
-      {"a column: one IN list, blanks and element 0 skipped, ids untrimmed",
-       Entries({{opt, 1}, {item, VbArray(0, {"x", 5, " ", " 7 "})}}), tables({rates57}),
-       sql({items + "5, 7 )"}), VbArray(0, {E, 9, E, 13}), no},
+      {"a column: one IN list, blanks and element 0 skipped, ids as numbers",
+       Entries({{opt, 1}, {item, VbArray(0, {"x", 5, " ", " +7 "})}}), tables({rates57}),
+       sql({items + "5,7)"}), VbArray(0, {E, 9, E, 13}), no},
+      {"a list's ids as numbers", Entries({{opt, 1}, {item, "+5, 007,-0"}}), tables({rates57}),
+       sql({items + "5,7,0)"}), 9, no},
       {"a column id without a row is left Empty", Entries({{opt, 1}, {item, column({5, 8, 7})}}),
        tables({rates57}), sql({items + "5,8,7)"}), VbArray(0, {E, 9, E, 13}), no},
       {"blank PropString", Entries({{"PropString", " "}}), tables({}), sql({}), no,
        ErrorInfo{-1, "TevSer_GetTaxRate:PropString", "Propstring is empty!", "", 0}},
-      {"an OR through the list", {{item, "1) OR 1=1 --"}}, {}, {}, {}, badId("1) OR 1=1 --")},
-      {"an empty piece", {{item, "5,,7"}}, {}, {}, {}, badId("")},
-      {"a column element with a list", {{item, column({5, "5,7"})}}, {}, {}, {}, badId("5,7")},
+      {"an OR through the list",
+       {{opt, 1}, {item, "1) OR 1=1 --"}},
+       {},
+       {},
+       {},
+       badId("1) OR 1=1 --")},
+      {"an empty piece", {{opt, 1}, {item, "5,,7"}}, {}, {}, {}, badId("")},
+      {"a column element with a list",
+       {{opt, 1}, {item, column({5, "5,7"})}},
+       {},
+       {},
+       {},
+       badId("5,7")},
+      {"an id beyond a Long", {{opt, 1}, {item, "5,2147483648"}}, {}, {}, {}, badId("2147483648")},
+      {"the profile's option 1 refuses a bad id after asking",
+       {{item, "5,"}},
+       {option("1")},
+       {profile + "'PurTaxRateOption'"},
+       {},
+       badId("")},
+      {"the partner's rate whatever the ids", Entries({{opt, 0}, {id, 5}, {item, "5,7,"}}),
+       tables({rate(13)}), sql({organization + "5"}), 13, no},
+      {"the partner's rate beside a bad column", Entries({{id, 5}, {item, column({5, "x"})}}),
+       tables({option("0"), rate(13)}), sql({profile + "'PurTaxRateOption'", organization + "5"}),
+       13, no},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

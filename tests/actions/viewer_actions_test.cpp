@@ -162,7 +162,8 @@ TEST(PriceQueryPO, ReturnsThePickedPriceBySupplierCurrencyTaxAndDiscount) {
 // keeps a blank line's place and, without items, gives the translated
 // message box instead of showing itself. Anything but whole numbers
 // between the commas would become SQL in the viewer: refused before a
-// viewer is made, through each action's error path.
+// viewer is made, through each action's error path. Each id goes to the
+// viewer as the number it is, the only form the viewers read.
 TEST(ItemViewers, TurnTheBillsItemsIntoTheViewersConditionOrRefuseThem) {
   const Variant junk = "1) OR 1=1 --";  // element 0 is never read
   const struct {
@@ -177,10 +178,12 @@ TEST(ItemViewers, TurnTheBillsItemsIntoTheViewersConditionOrRefuseThem) {
       {VbArray(0, {junk, "", "", 10, "", ""}), "10", "10"},  // blank ends trimmed line by line
       {VbArray(0, {junk, "", "", ""}), "", ""},
       {"5,6", "5,6", "5,6"},
-      {" 7 ,, -8", " 7 ,, -8", " 7 ,, -8"},
+      {" 7 ,, -8", "7,,-8", "7,,-8"},
+      {VbArray(1, {"+10", " 020 ", "-0"}), "10,20,0", "10,20,0"},  // as the viewers read ids
       {" , ", "", ""},
       {junk, "", "", "1) OR 1=1 --"},
       {"5, 7.5", "", "", "7.5"},
+      {"5,-2147483649", "", "", "-2147483649"},
       {VbArray(1, {10, "20); DROP TABLE t_ICItem; --"}), "", "", "20); DROP TABLE t_ICItem; --"},
   };
   OnFreshThread([&] {
