@@ -119,7 +119,8 @@ const std::string kItemsSql =
 
 // Checked only when switched on for this save or approval; then the lines
 // over their limit are listed, and No or a closed window (as any button the
-// dialog does not offer) cancels the save.
+// dialog does not offer) cancels the save. With no line over its limit
+// nothing is shown or written.
 TEST(POPriceAlert, ListsTheLinesOverTheLimitWhenSwitchedOnAndCancelsOnNoOrClose) {
   const struct {
     const char* name;
@@ -127,6 +128,7 @@ TEST(POPriceAlert, ListsTheLinesOverTheLimitWhenSwitchedOnAndCancelsOnNoOrClose)
     Variant mode;
     bool checked, cancel;
     std::optional<int32_t> answer = kAnswerNo;  // nullopt: the window closed
+    bool over = true;                           // false: every line within its limit
   } cases[] = {
       {"saving, checked on saving", AlertOn(), 0, true, true},
       {"Yes", AlertOn(), 0, true, false, kAnswerYes},
@@ -141,6 +143,7 @@ TEST(POPriceAlert, ListsTheLinesOverTheLimitWhenSwitchedOnAndCancelsOnNoOrClose)
       {"price management off", AlertOn({{"IsUsePurPrcMgr", "0"}}), 0, false, false},
       {"alert off", AlertOn({{"AlertPOMaxPrice", "False"}}), 0, false, false},
       {"no options stored", {}, 0, false, false},
+      {"every line within its limit", AlertOn(), 0, true, false, kAnswerNo, false},
   };
   const std::string options =
       "Select FKey,FValue From t_SystemProfile Where FCategory = 'IC' AND FKey in "
@@ -149,8 +152,8 @@ TEST(POPriceAlert, ListsTheLinesOverTheLimitWhenSwitchedOnAndCancelsOnNoOrClose)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Alert alert(c.options, c.answer);
-    alert.sysInfo.answers->maxPrices[{231, 1301, 1, 1}] = 9.0;
-    alert.sysInfo.answers->maxPrices[{231, 1302, 1, 1}] = 2.0;
+    alert.sysInfo.answers->maxPrices[{231, 1301, 1, 1}] = c.over ? 9.0 : 9.5;
+    alert.sysInfo.answers->maxPrices[{231, 1302, 1, 1}] = c.over ? 2.0 : 3.0;
     alert.Run({.lines = {{.price = 8.6}, {.item = 1302, .price = 3.0}, {.price = 9.5}},
                .saveOrApprove = c.mode});
     Calls queries = {{"DB=demo", options}};
@@ -158,8 +161,8 @@ TEST(POPriceAlert, ListsTheLinesOverTheLimitWhenSwitchedOnAndCancelsOnNoOrClose)
     EXPECT_EQ(alert.database.db->calls, queries);
     EXPECT_EQ(alert.sysInfo.answers->created, c.checked ? 1 : 0);
     const auto& shown = *alert.presenter.presenter;
-    EXPECT_EQ(shown.shown, c.checked ? 1 : 0);
-    if (c.checked) {
+    EXPECT_EQ(shown.shown, c.checked && c.over ? 1 : 0);
+    if (c.checked && c.over) {
       EXPECT_EQ(shown.caption, "采购最高限价报警和控制");
       EXPECT_EQ(shown.controls.header.text,
                 "对于当前供应商恒力液压[S011]，以下物料超过采购最高限价：");

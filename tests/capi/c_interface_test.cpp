@@ -125,7 +125,10 @@ TEST_F(CInterface, AComponentUsedAfterDestroyIsRefused) {
   ASSERT_EQ(lumo_action_create(nullptr, &later), LUMO_ACTION_OK);
   EXPECT_NE(later, component_) << "a handle is never given twice";
   const std::string gone = "no such component (destroyed, or never created)";
-  for (const lumo_action_handle handle : {component_, lumo_action_handle{0}, later + 1}) {
+  // The serial alone, without its thread's number, is no handle either.
+  const lumo_action_handle serialOnly = later & 0xFFFFFFFFu;
+  for (const lumo_action_handle handle :
+       {component_, lumo_action_handle{0}, later + 1, serialOnly}) {
     SCOPED_TRACE(handle);
     const Done done = Do(handle, kRateAction, kRatePara, nullptr);
     EXPECT_EQ(done.status, LUMO_ACTION_E_HANDLE);
