@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/data/connection_target.h"
+#include "platform/error.h"
+
 #ifdef LUMO_WITH_QT
 #include "host/qt/qt_presenter.h"
 #endif
@@ -43,9 +46,20 @@ ui::Answer AnswerOf(Answer answer) {
   return ui::Answer::Close;
 }
 
+// The language the property string names; none when it cannot be read (the
+// action then says why).
+std::string SessionLanguage(const std::string& props) {
+  try {
+    return data::FindProperty(data::ParsePropertyString(props), "Language").value_or("");
+  } catch (const VbError&) {
+    return {};
+  }
+}
+
 }  // namespace
 
-std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, std::istream& in,
+std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options,
+                                                      const std::string& props, std::istream& in,
                                                       std::ostream& err) {
   ui::PresenterChoice choice;
   choice.ui = ModeOf(options.ui);
@@ -53,6 +67,7 @@ std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, st
   choice.pick = options.pick;
 
   ui::PresenterSetup setup{in, err, nullptr, nullptr};
+  setup.language = SessionLanguage(props);
   setup.closedUnseen = [&err](const std::string& caption) {
     err << "lumo-action: no user interface to show the dialog \"" << caption
         << "\" (see --ui): answered close\n";
@@ -76,9 +91,12 @@ std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, st
           << (list.pickable ? "; see --ui, --pick): cancelled\n" : "; see --ui)\n");
     }
   };
+#include "host/data/connection_target.h"
+#include "platform/error.h"
+
 #ifdef LUMO_WITH_QT
   constexpr bool kQtBuilt = true;
-  setup.makeQt = [] { return std::make_shared<ui::QtPresenter>(); };
+  setup.makeQt = [](const ui::UiWords& words) { return std::make_shared<ui::QtPresenter>(words); };
 #else
   constexpr bool kQtBuilt = false;
 #endif

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 #include "host/ui/presenter_choice.h"
 #include "options.h"
@@ -14,9 +15,11 @@ namespace lumo::app {
 // use, for the lifetime of the result. The console presenter reads `in` and
 // writes `err`, so standard output keeps only the JSON; a dialog closed
 // because nothing can show it, and a message box answered unseen, are told
-// on `err` in one line each. Throws
-// UsageError when the options ask for Qt and it cannot be had.
-std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options, std::istream& in,
+// on `err` in one line each. The presenters' own words are in the language
+// the session property string names. Throws UsageError when the options
+// ask for Qt and it cannot be had.
+std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options,
+                                                      const std::string& props, std::istream& in,
                                                       std::ostream& err);
 
 }  // namespace lumo::app

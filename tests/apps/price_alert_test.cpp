@@ -49,7 +49,7 @@ TEST_F(PriceAlert, NoOrAClosedDialogCancelsTheSave) {
        {"== 采购最高限价报警和控制 "
         "==\n对于当前供应商常州恒力液压件有限公司[S011]，以下物料超过采购最高限价：",
         "行号  物料代码", "4     06.004    外啮合齿轮泵", "1,200.00        1,280.50  80.50\n",
-        "是否继续保存？\n1) 是(Y)  2) 否(N)  > 1) 是(Y)  2) 否(N)  > "}},
+        "是否继续保存？\n1) 是(Y)  2) 否(N)  > 没看懂“x”，请再回答。\n1) 是(Y)  2) 否(N)  > "}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -76,6 +76,26 @@ TEST_F(PriceAlert, NoOrAClosedDialogCancelsTheSave) {
   EXPECT_EQ(qt.status, 2);
   EXPECT_EQ(qt.out, "");
   EXPECT_TRUE(qt.err.starts_with("lumo-action: --ui qt: ")) << qt.err;
+}
+
+// Without a display, auto asks on the terminal that standard input and
+// error are on, wherever standard output goes, in the session's language.
+TEST_F(PriceAlert, AutoAsksOnTheTerminalWhenTheOutputIsPiped) {
+  const Outcome outcome =
+      RunOnTerminal({"--props", "DBFile=" + demo + ";UserID=16;Language=EN", "--para",
+                     LUMO_SOURCE_DIR "/data/po_bill_2201.json", "TevSer_POPriceAlert"},
+                    "maybe\nN\n",
+                    "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LUMO_PROFILE='" +
+                        Path("ZEZSystem.INI") + "'");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(Json::parse(outcome.out)["return"], Json({{"CancelSeries", true}}));
+  const char* const parts[] = {"== Purchase Maximum Price Alert ==", "Continue saving?",
+                               "1) Yes  2) No  > ", "\"maybe\" was not understood; answer again."};
+  size_t at = 0;
+  for (const char* part : parts) {
+    at = outcome.err.find(part, at);
+    EXPECT_NE(at, std::string::npos) << part << "\nin:\n" << outcome.err;
+  }
 }
 
 }  // namespace

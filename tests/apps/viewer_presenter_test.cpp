@@ -56,7 +56,7 @@ TEST(ViewerPresenter, ScriptedListsPickAsToldAndSayWhenTheyGoUnseen) {
     args.push_back("TevSer_PriceQueryPO");
     std::istringstream in;
     std::ostringstream err;
-    const auto registration = RegisterPresenter(ParseOptions(args), in, err);
+    const auto registration = RegisterPresenter(ParseOptions(args), "", in, err);
     face->SetCallByBill(c.callByBill);
     face->Show(1);
     const RecordsetRef record = face->ReturnRecordSet();
@@ -70,7 +70,7 @@ TEST(ViewerPresenter, ScriptedListsPickAsToldAndSayWhenTheyGoUnseen) {
   // A list only looked at, of one record.
   std::istringstream in;
   std::ostringstream err;
-  const auto registration = RegisterPresenter(ParseOptions({"--ui", "none", "X"}), in, err);
+  const auto registration = RegisterPresenter(ParseOptions({"--ui", "none", "X"}), "", in, err);
   CreateObjectAs<IStockStatusFace>(kStockStatusProgId)->ShowByBill("t1.FItemID IN (1455)");
   EXPECT_EQ(err.str(),
             "lumo-action: no user interface to show the list \"库存状态\" (1 record; see --ui)\n");

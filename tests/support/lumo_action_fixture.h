@@ -3,10 +3,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -67,6 +71,43 @@ class LumoAction : public ::testing::Test {
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(Path("out")),
             ReadText(Path("err"))};
+  }
+  // Run with standard input and standard error on a new terminal (a
+  // pseudo-terminal) on which `input` is typed, and standard output into a
+  // file, as `lumo-action ... | jq` has it: err is all the terminal showed.
+  Outcome RunOnTerminal(const std::vector<std::string>& args, const std::string& input,
+                        const std::string& env = "") const {
+    std::string command = "cd '" + folder_.string() + "' && " + env + " " LUMO_ACTION_EXE;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >'" + Path("out") + "'";
+    int terminal = -1, side = -1;
+    if (::openpty(&terminal, &side, nullptr, nullptr, nullptr) != 0) {
+      ADD_FAILURE() << "openpty: " << std::strerror(errno);
+      return {-1, "", ""};
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::setsid();
+      ::dup2(side, 0);
+      ::dup2(side, 2);
+      ::close(terminal);
+      ::close(side);
+      ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+      ::_exit(127);
+    }
+    ::close(side);
+    EXPECT_EQ(::write(terminal, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+    std::string shown;
+    char buffer[4096];
+    // Read until the terminal's other side is closed (EIO) by the program's end.
+    for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) != 0;) {
+      if (n > 0) shown.append(buffer, static_cast<size_t>(n));
+      if (n < 0 && errno != EINTR) break;
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(terminal);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(Path("out")), shown};
   }
   const std::string demo = Path("demo.db"), empty = Path("empty.db");
 };

@@ -50,7 +50,8 @@ QMessageBox::StandardButton ButtonOf(int32_t answer) {
 
 }  // namespace
 
-QtPresenter::QtPresenter(std::function<void(QDialog&)> shown) : shown_(std::move(shown)) {}
+QtPresenter::QtPresenter(UiWords words, std::function<void(QDialog&)> shown)
+    : words_(std::move(words)), shown_(std::move(shown)) {}
 
 QtPresenter::~QtPresenter() = default;
 
@@ -74,6 +75,7 @@ int32_t QtPresenter::ShowMessageBox(const std::string& prompt, int32_t style,
   std::map<const QAbstractButton*, int32_t> answers;
   for (const MessageBoxButton& button : shown.buttons) {
     QPushButton* pushButton = box.addButton(ButtonOf(button.answer));
+    pushButton->setText(QString::fromStdString(words_.ButtonCaption(button.answer)));
     answers[pushButton] = button.answer;
     if (button.answer == shown.defaultAnswer) box.setDefaultButton(pushButton);
     if (button.answer == shown.closedAnswer) box.setEscapeButton(pushButton);
@@ -86,7 +88,7 @@ int32_t QtPresenter::ShowMessageBox(const std::string& prompt, int32_t style,
 
 std::optional<size_t> QtPresenter::ShowRecordList(const RecordList& list) {
   EnsureApplication();
-  RecordListWindow window(list);
+  RecordListWindow window(list, words_);
   if (shown_) QTimer::singleShot(0, &window, [this, &window] { shown_(window); });
   window.exec();
   return window.Picked();

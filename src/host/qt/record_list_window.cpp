@@ -57,7 +57,7 @@ QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int r
   return Text(list_.columns.at(static_cast<size_t>(section)).title);
 }
 
-RecordListWindow::RecordListWindow(const RecordList& list) : records_(list) {
+RecordListWindow::RecordListWindow(const RecordList& list, const UiWords& words) : records_(list) {
   setWindowTitle(Text(list.title));
   if (!list.fontName.empty()) setFont(QFont(Text(list.fontName), 9));
   SetUpTable();
@@ -66,7 +66,10 @@ RecordListWindow::RecordListWindow(const RecordList& list) : records_(list) {
     buttons_.setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton* ok = buttons_.button(QDialogButtonBox::Ok);
     ok->setObjectName("ok");
-    buttons_.button(QDialogButtonBox::Cancel)->setObjectName("cancel");
+    ok->setText(Text(words("确定")));
+    QPushButton* cancel = buttons_.button(QDialogButtonBox::Cancel);
+    cancel->setObjectName("cancel");
+    cancel->setText(Text(words("取消")));
     ok->setEnabled(!list.rows.empty());
     connect(&buttons_, &QDialogButtonBox::accepted, this,
             [this] { Pick(table_.selectionModel()->currentIndex()); });
@@ -74,7 +77,9 @@ RecordListWindow::RecordListWindow(const RecordList& list) : records_(list) {
     if (!list.rows.empty()) table_.selectRow(0);
   } else {
     buttons_.setStandardButtons(QDialogButtonBox::Close);
-    buttons_.button(QDialogButtonBox::Close)->setObjectName("close");
+    QPushButton* close = buttons_.button(QDialogButtonBox::Close);
+    close->setObjectName("close");
+    close->setText(Text(words("关闭")));
   }
   connect(&buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

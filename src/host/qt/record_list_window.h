@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "host/ui/ui_words.h"
 #include "hostapi/record_list.h"
 
 namespace lumo::ui {
@@ -37,7 +38,8 @@ class RecordModel final : public QAbstractTableModel {
 
 class RecordListWindow final : public QDialog {
  public:
-  explicit RecordListWindow(const RecordList& list);
+  // The buttons' captions are in the words' language.
+  RecordListWindow(const RecordList& list, const UiWords& words);
 
   // The record picked (its index in the list's rows); nullopt until then.
   std::optional<size_t> Picked() const { return picked_; }

@@ -130,8 +130,18 @@ void ConsolePresenter::ShowListDialog(IListDialog& dialog) {
       dialog.Close();
       break;
     }
-    if (const auto answer = Understand(reply, choices)) dialog.Click(*answer);
+    if (const auto answer = Understand(reply, choices)) {
+      dialog.Click(*answer);
+    } else {
+      NotUnderstood(reply);
+    }
   }
+}
+
+void ConsolePresenter::NotUnderstood(const std::string& reply) {
+  // An empty line only asks again.
+  if (vb::Trim(reply).empty()) return;
+  out_ << words_("没看懂“{0}”，请再回答。", {vb::Trim(reply)}) << '\n';
 }
 
 int32_t ConsolePresenter::ShowMessageBox(const std::string& prompt, int32_t style,
@@ -140,7 +150,7 @@ int32_t ConsolePresenter::ShowMessageBox(const std::string& prompt, int32_t styl
   out_ << "== " << title << " ==\n" << prompt << "\n\n";
   std::string choices;
   for (size_t i = 0; i < shown.buttons.size(); ++i) {
-    choices += std::to_string(i + 1) + ") " + shown.buttons[i].caption + "  ";
+    choices += std::to_string(i + 1) + ") " + words_.ButtonCaption(shown.buttons[i].answer) + "  ";
   }
   choices += "> ";
   for (;;) {
@@ -153,10 +163,13 @@ int32_t ConsolePresenter::ShowMessageBox(const std::string& prompt, int32_t styl
     const std::string text = vb::UCase(vb::Trim(reply));
     if (text.empty()) return shown.defaultAnswer;
     for (size_t i = 0; i < shown.buttons.size(); ++i) {
-      if (text == std::to_string(i + 1) || text == vb::UCase(shown.buttons[i].caption)) {
-        return shown.buttons[i].answer;
+      const MessageBoxButton& button = shown.buttons[i];
+      if (text == std::to_string(i + 1) || text == vb::UCase(button.caption) ||
+          text == vb::UCase(words_.ButtonCaption(button.answer))) {
+        return button.answer;
       }
     }
+    NotUnderstood(reply);
   }
 }
 

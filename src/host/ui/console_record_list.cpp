@@ -18,6 +18,8 @@ namespace lumo::ui {
 namespace {
 
 constexpr const char* kColumnGap = "  ";
+// Between the choices of a prompt, in every language.
+constexpr const char* kPromptGap = "  ";
 
 class RecordTable {
  public:
@@ -93,16 +95,18 @@ std::optional<size_t> ConsolePresenter::ShowRecordList(const RecordList& list) {
     if (printPage) {
       table.Print(out_, first, last);
       if (count == 0) {
-        out_ << "(no records)\n";
+        out_ << words_("（没有记录）") << '\n';
       } else {
-        out_ << "records " << first + 1 << "-" << last << " of " << count << '\n';
+        out_ << words_("第 {0}-{1} 条，共 {2} 条",
+                       {std::to_string(first + 1), std::to_string(last), std::to_string(count)})
+             << '\n';
       }
       printPage = false;
     }
-    std::string prompt = list.pickable ? "a record's number picks it, " : "";
-    if (page + 1 < pages) prompt += "n next page, ";
-    if (page > 0) prompt += "p previous page, ";
-    out_ << prompt << (list.pickable ? "0 cancels > " : "0 closes > ") << std::flush;
+    std::string prompt = list.pickable ? words_("数字选取该记录") + kPromptGap : "";
+    if (page + 1 < pages) prompt += words_("n 下一页") + kPromptGap;
+    if (page > 0) prompt += words_("p 上一页") + kPromptGap;
+    out_ << prompt << words_(list.pickable ? "0 取消" : "0 关闭") << " > " << std::flush;
 
     std::string reply;
     if (!std::getline(in_, reply)) {
@@ -120,6 +124,8 @@ std::optional<size_t> ConsolePresenter::ShowRecordList(const RecordList& list) {
     } else if (text == "p" && page > 0) {
       --page;
       printPage = true;
+    } else {
+      NotUnderstood(reply);
     }
   }
 }

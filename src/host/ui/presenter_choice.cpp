@@ -40,9 +40,9 @@ std::shared_ptr<IPresenter> MakePresenter(PresenterKind kind, const PresenterCho
   switch (kind) {
     case PresenterKind::Qt:
       if (!setup.makeQt) throw std::invalid_argument("this program has no Qt presenter");
-      return setup.makeQt();
+      return setup.makeQt(UiWords(setup.language));
     case PresenterKind::Console:
-      return std::make_shared<ConsolePresenter>(setup.in, setup.out);
+      return std::make_shared<ConsolePresenter>(setup.in, setup.out, UiWords(setup.language));
     case PresenterKind::Scripted:
       break;
   }
@@ -62,7 +62,7 @@ bool DisplayAvailable() {
 }
 
 Surroundings CurrentSurroundings(bool qtBuilt) {
-  return {qtBuilt, DisplayAvailable(), os::StandardStreamsAreTerminals()};
+  return {qtBuilt, DisplayAvailable(), os::InputAndErrorAreTerminals()};
 }
 
 PresenterKind ChoosePresenter(const PresenterChoice& choice, const Surroundings& surroundings) {

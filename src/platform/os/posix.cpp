@@ -34,8 +34,8 @@ bool CanWriteFolder(const std::filesystem::path& folder) {
   return ::access(folder.c_str(), W_OK) == 0;
 }
 
-bool StandardStreamsAreTerminals() {
-  return ::isatty(STDIN_FILENO) == 1 && ::isatty(STDOUT_FILENO) == 1;
+bool InputAndErrorAreTerminals() {
+  return ::isatty(STDIN_FILENO) == 1 && ::isatty(STDERR_FILENO) == 1;
 }
 
 std::optional<std::filesystem::path> CreateUniqueFile(const std::filesystem::path& prefix) {

@@ -46,8 +46,8 @@ bool CanWriteFolder(const std::filesystem::path& folder) {
   return true;
 }
 
-bool StandardStreamsAreTerminals() {
-  return ::_isatty(0) != 0 && ::_isatty(1) != 0;
+bool InputAndErrorAreTerminals() {
+  return ::_isatty(0) != 0 && ::_isatty(2) != 0;
 }
 
 std::optional<std::filesystem::path> CreateUniqueFile(const std::filesystem::path& prefix) {

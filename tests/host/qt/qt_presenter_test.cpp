@@ -51,8 +51,9 @@ class QtDialog : public ::testing::Test {
   }
   std::unique_ptr<UiRegistration> Register(Shown shown) {
     std::istringstream in;
-    PresenterSetup setup{in, std::cerr, nullptr,
-                         [shown] { return std::make_shared<QtPresenter>(shown); }};
+    PresenterSetup setup{in, std::cerr, nullptr, [shown](const UiWords& words) {
+                           return std::make_shared<QtPresenter>(words, shown);
+                         }};
     return std::make_unique<UiRegistration>(PresenterKind::Qt, PresenterChoice{}, setup);
   }
   const fs::path folder_ = fs::temp_directory_path() / ("lumo-qt-" + std::to_string(::getpid()));

@@ -1,6 +1,6 @@
 // The record list window of the Qt presenter: picked by OK or a
 // double-click, cancelled, sorted by a clicked column title, or only
-// looked at.
+// looked at; its buttons in the session's language.
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -35,10 +35,12 @@ TEST(QtRecordList, PickedByOkOrDoubleClickAndSortedByAClickedTitle) {
     const char* order;        // the first column after all that
     std::optional<size_t> picked;
     bool pickable = true;
+    const char* language = "CHS";
+    const char* buttons = "确定,取消";  // the captions of the window's own buttons
   } cases[] = {
       {"OK on the first record", {}, -1, "ok", "昆山,Taiwan,宁波", 0},
       {"double-click", {}, 1, nullptr, "昆山,Taiwan,宁波", 1},
-      {"cancel", {}, -1, "cancel", "昆山,Taiwan,宁波", std::nullopt},
+      {"cancel", {}, -1, "cancel", "昆山,Taiwan,宁波", std::nullopt, true, "EN", "OK,Cancel"},
       {"close box", {}, -1, "", "昆山,Taiwan,宁波", std::nullopt},
       {"price, rising", {1}, 0, nullptr, "Taiwan,昆山,宁波", 1},
       {"price, falling", {1, 1}, 0, nullptr, "宁波,昆山,Taiwan", 2},
@@ -49,12 +51,19 @@ TEST(QtRecordList, PickedByOkOrDoubleClickAndSortedByAClickedTitle) {
        "close",
        "昆山,Taiwan,宁波",
        std::nullopt,
-       false},
+       false,
+       "CHT",
+       "關閉"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::string order;
-    QtPresenter presenter([&](QDialog& window) {
+    std::string order, buttons;
+    QtPresenter presenter(UiWords(c.language), [&](QDialog& window) {
+      for (const char* name : {"ok", "cancel", "close"}) {
+        if (const auto* button = window.findChild<QPushButton*>(name)) {
+          buttons += (buttons.empty() ? "" : ",") + button->text().toStdString();
+        }
+      }
       EXPECT_EQ(Table(window).horizontalHeader()->sortIndicatorSection(),
                 -1);  // the viewer's order
       EXPECT_EQ(window.findChild<QPushButton*>("ok") != nullptr, c.pickable);
@@ -69,6 +78,7 @@ TEST(QtRecordList, PickedByOkOrDoubleClickAndSortedByAClickedTitle) {
     list.pickable = c.pickable;
     EXPECT_EQ(presenter.ShowRecordList(list), c.picked);
     EXPECT_EQ(order, c.order);
+    EXPECT_EQ(buttons, c.buttons);
   }
 }
 

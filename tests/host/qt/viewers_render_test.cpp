@@ -80,7 +80,7 @@ TEST(QtViewers, EachViewerRendersItsRecords) {
     const fs::path png = (dir ? fs::path(dir) : fs::path(::testing::TempDir())) / c.png;
     std::string family, title, alignment, firstColumn;
     bool saved = false;
-    auto presenter = std::make_shared<QtPresenter>([&](QDialog& window) {
+    auto presenter = std::make_shared<QtPresenter>(UiWords(), [&](QDialog& window) {
       family = window.font().family().toStdString();
       title = window.windowTitle().toStdString();
       const QAbstractItemModel& rows = *Table(window).model();

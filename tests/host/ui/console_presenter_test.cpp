@@ -38,7 +38,7 @@ Shown ShowDialog(int32_t showType, const std::string& input) {
 }
 
 // Three records, two to a page.
-Shown ShowRecordList(bool pickable, const std::string& input) {
+Shown ShowRecordList(bool pickable, const std::string& input, const std::string& language = "EN") {
   RecordList list;
   list.title = "采购价格资料";
   list.columns = {{"供应商", false}, {"单价", true}};
@@ -46,7 +46,8 @@ Shown ShowRecordList(bool pickable, const std::string& input) {
   list.pickable = pickable;
   std::istringstream in(input);
   std::ostringstream out;
-  const std::optional<size_t> picked = ConsolePresenter(in, out, 2).ShowRecordList(list);
+  const std::optional<size_t> picked =
+      ConsolePresenter(in, out, UiWords(language), 2).ShowRecordList(list);
   return {picked, out.str()};
 }
 
@@ -75,12 +76,43 @@ TEST(ConsolePresenter, PrintsDialogsAndPagesOfRecordsAsAlignedTables) {
             "1  昆山精密导轨有限公司    185.00\n"
             "2  Taiwan                   24.80\n"
             "records 1-2 of 3\n"
-            "a record's number picks it, n next page, 0 cancels > "
+            "a number picks that record  n next page  0 cancels > "
             "#  供应商                    单价\n"
             "-  --------------------  --------\n"
             "3  宁波                  1,280.50\n"
             "records 3-3 of 3\n"
-            "a record's number picks it, p previous page, 0 cancels > ");
+            "a number picks that record  p previous page  0 cancels > ");
+}
+
+// The presenter's own words follow the session's language; the dialog's
+// captions come translated already.
+TEST(ConsolePresenter, SpeaksTheSessionsLanguageAndSaysWhatItDidNotUnderstand) {
+  const struct {
+    const char* language;
+    const char *page, *prompt, *notUnderstood;
+  } cases[] = {
+      {"CHS", "第 1-2 条，共 3 条", "数字选取该记录  n 下一页  0 取消 > ", "没看懂“x”，请再回答。"},
+      {"cht", "第 1-2 條，共 3 條", "數字選取該記錄  n 下一頁  0 取消 > ",
+       "沒看懂「x」，請再回答。"},
+      {"EN", "records 1-2 of 3", "a number picks that record  n next page  0 cancels > ",
+       "\"x\" was not understood; answer again."},
+      {"", "第 1-2 条，共 3 条", "数字选取该记录  n 下一页  0 取消 > ", "没看懂“x”，请再回答。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    const std::string transcript = ShowRecordList(true, "x\n", c.language).transcript;
+    const std::string prompt = c.prompt;
+    EXPECT_EQ(transcript.substr(transcript.find('\n', transcript.find("Taiwan")) + 1),
+              c.page + ("\n" + prompt) + c.notUnderstood + "\n" + prompt + "\n");
+  }
+  std::istringstream in("x\nja\n");
+  std::ostringstream out;
+  EXPECT_EQ(ConsolePresenter(in, out, UiWords("CHT")).ShowMessageBox("?", msgbox::kYesNo, "t"),
+            msgbox::kNo);
+  EXPECT_EQ(out.str(),
+            "== t ==\n?\n\n1) 是  2) 否  > 沒看懂「x」，請再回答。\n1) 是  2) 否  > "
+            "沒看懂「ja」，請再回答。\n"
+            "1) 是  2) 否  > \n");
 }
 
 struct Answered {

@@ -35,8 +35,10 @@ TEST(ConsolePresenter, AsksTheMessageBoxUntilAButtonIsChosen) {
   }
   std::istringstream in("x\n");
   std::ostringstream out;
-  ConsolePresenter(in, out).ShowMessageBox("line", kOkCancel, "title");
-  EXPECT_EQ(out.str(), "== title ==\nline\n\n1) OK  2) Cancel  > 1) OK  2) Cancel  > \n");
+  ConsolePresenter(in, out, UiWords("EN")).ShowMessageBox("line", kOkCancel, "title");
+  EXPECT_EQ(out.str(),
+            "== title ==\nline\n\n1) OK  2) Cancel  > \"x\" was not understood; answer again.\n"
+            "1) OK  2) Cancel  > \n");
   EXPECT_VB_ERROR_INFO(ReadMessageBoxStyle(6), 5, "MsgBox", "no such button set: 6");
   EXPECT_VB_ERROR_INFO(ReadMessageBoxStyle(80), 5, "MsgBox", "no such icon: 80");
 }

@@ -22,8 +22,9 @@ std::filesystem::path ModuleFileOf(const void* address);
 // Whether this process may create files in the folder.
 bool CanWriteFolder(const std::filesystem::path& folder);
 
-// Whether standard input and standard output are both terminals.
-bool StandardStreamsAreTerminals();
+// Whether standard input and standard error are both terminals: where a
+// console dialog reads and writes, whatever standard output goes to.
+bool InputAndErrorAreTerminals();
 
 // Creates a new, empty file whose name is `prefix` followed by characters
 // that make it unique, never one that exists; its path, or nullopt.

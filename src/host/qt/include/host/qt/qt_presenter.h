@@ -25,6 +25,7 @@
 #include <memory>
 #include <string>
 
+#include "host/ui/ui_words.h"
 #include "hostapi/presenter.h"
 
 class QApplication;
@@ -34,9 +35,10 @@ namespace lumo::ui {
 
 class QtPresenter final : public IPresenter {
  public:
-  // shown, when given, is called once the window is on screen, from its
-  // event loop: tests grab the window or press its buttons there.
-  explicit QtPresenter(std::function<void(QDialog&)> shown = {});
+  // The windows' own buttons speak the words' language. shown, when given,
+  // is called once the window is on screen, from its event loop: tests grab
+  // the window or press its buttons there.
+  explicit QtPresenter(UiWords words = UiWords(), std::function<void(QDialog&)> shown = {});
   ~QtPresenter() override;
   QtPresenter(const QtPresenter&) = delete;
   QtPresenter& operator=(const QtPresenter&) = delete;
@@ -49,6 +51,7 @@ class QtPresenter final : public IPresenter {
  private:
   void EnsureApplication();
 
+  UiWords words_;
   std::function<void(QDialog&)> shown_;
   int argc_ = 1;
   char programName_[12] = "lumo-action";

@@ -13,13 +13,19 @@
 // the answer is a number or a caption, Enter alone presses the default
 // button, and the end of the input closes the box (its refusing button:
 // Cancel, No or Abort; OK on a box with only OK).
+//
+// The prompts and the message box's buttons are in the session's language;
+// an answer that is not understood is said so in one line before the
+// prompt comes again.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <utility>
 
+#include "host/ui/ui_words.h"
 #include "hostapi/presenter.h"
 
 namespace lumo::ui {
@@ -27,8 +33,9 @@ namespace lumo::ui {
 class ConsolePresenter final : public IPresenter {
  public:
   // pageRows: the records a page of a record list shows.
-  ConsolePresenter(std::istream& in, std::ostream& out, size_t pageRows = 20)
-      : in_(in), out_(out), pageRows_(pageRows) {}
+  ConsolePresenter(std::istream& in, std::ostream& out, UiWords words = UiWords(),
+                   size_t pageRows = 20)
+      : in_(in), out_(out), words_(std::move(words)), pageRows_(pageRows) {}
   void ShowListDialog(IListDialog& dialog) override;
   int32_t ShowMessageBox(const std::string& prompt, int32_t style,
                          const std::string& title) override;
@@ -37,7 +44,11 @@ class ConsolePresenter final : public IPresenter {
  private:
   std::istream& in_;
   std::ostream& out_;
+  UiWords words_;
   size_t pageRows_;
+  // Tells the user that `reply` was not understood (an empty one asks again
+  // without a word).
+  void NotUnderstood(const std::string& reply);
 };
 
 }  // namespace lumo::ui

@@ -12,8 +12,10 @@
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "host/ui/scripted_presenter.h"
+#include "host/ui/ui_words.h"
 #include "hostapi/presenter.h"
 #include "platform/object.h"
 
@@ -35,7 +37,7 @@ enum class PresenterKind { Qt, Console, Scripted };
 struct Surroundings {
   bool qtBuilt = false;   // the program has the Qt presenter
   bool display = false;   // Qt has a display (DisplayAvailable)
-  bool terminal = false;  // standard input and output are terminals
+  bool terminal = false;  // standard input and error are terminals
 };
 
 // A display for Qt: $DISPLAY or $WAYLAND_DISPLAY, or a platform named in
@@ -56,14 +58,16 @@ struct PresenterSetup {
   // Hears the caption of each window closed because none could be shown
   // (a scripted presenter without an answer).
   ScriptedPresenter::Notice closedUnseen;
-  // Makes the Qt presenter, in a program built with it.
-  std::function<std::shared_ptr<IPresenter>()> makeQt;
+  // Makes the Qt presenter, in a program built with it, speaking the words.
+  std::function<std::shared_ptr<IPresenter>(const UiWords& words)> makeQt;
   // Hears each message box that a scripted presenter answered unseen
   // (with or without a scripted answer).
   ScriptedPresenter::MessageNotice messageUnseen = {};
   // Hears each record list that the scripted presenter closed unseen or
   // cancelled for want of a pick it could make.
   ScriptedPresenter::ListNotice listUnseen = {};
+  // The session's language (CHS, CHT, EN), for the presenters' own words.
+  std::string language = {};
 };
 
 // Registers, for its lifetime, one presenter of the kind chosen as
