@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "action_name.h"
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
 #include "database_files.h"
@@ -74,6 +75,22 @@ void PrintError(std::ostream& err, std::string message) {
   err << "lumo-action: " << message << '\n';
 }
 
+// The trapped error in one line: its number, source and description, the
+// description cut where a line on a terminal would be long (the JSON has
+// it whole).
+std::string ErrorSummary(std::string_view action, const ErrorInfo& error) {
+  constexpr size_t kLongest = 200;
+  std::string description = error.description;
+  if (description.size() > kLongest) {
+    size_t cut = kLongest;
+    // Never inside a UTF-8 character: back to the start of the one cut.
+    while (cut > 0 && (static_cast<unsigned char>(description[cut]) & 0xC0) == 0x80) --cut;
+    description = description.substr(0, cut) + "...";
+  }
+  return fmt::format("{} failed: error {} from \"{}\": {}", action, error.number, error.source,
+                     description);
+}
+
 // --trace FILE, where "-" is standard error. A file that cannot be written
 // is refused before the action runs: inside it the trace log's error would
 // be trapped and the trace silently lost. A file that stops taking records
@@ -110,8 +127,8 @@ void WriteOutput(std::ostream& out, std::string_view text) {
 }
 
 int RunAction(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  const auto presenter = RegisterPresenter(options, in, err);
   const std::string props = SessionProperties(options);
+  const auto presenter = RegisterPresenter(options, props, in, err);
 
   DictionaryRef dctPara = options.paraFile
                               ? ReadDictionary(*options.paraFile, in, /*nothingAllowed=*/false)
@@ -130,17 +147,28 @@ int RunAction(const Options& options, std::istream& in, std::ostream& out, std::
 
   clsActionIC component;
   const ActionResult result = component.DoAction(options.action, "", dctPara, dctReturn);
+  const ErrorInfo& error = clsActionIC::LastError();
 
   hosting::Json output = hosting::Json::object();
   output["result"] = result;
   output["return"] = hosting::DictionaryToJson(dctReturn);
   output["para"] = hosting::DictionaryToJson(dctPara);
-  if (const ErrorInfo& error = clsActionIC::LastError(); error.number != 0) {
+  if (error.number != 0) {
     output["error"] = {
         {"number", error.number}, {"source", error.source}, {"description", error.description}};
   }
   // Text that is not UTF-8 is shown with U+FFFD rather than failing the output.
   WriteOutput(out, output.dump(2, ' ', false, hosting::Json::error_handler_t::replace) + '\n');
+
+  // A script learns from the status what the JSON says: 0 only for a clean run.
+  if (!clsActionIC::HasAction(options.action)) {
+    PrintError(err, UnknownActionMessage(options.action));
+    return kExitFailure;
+  }
+  if (error.number != 0) {
+    PrintError(err, ErrorSummary(options.action, error));
+    return kExitFailure;
+  }
   return kExitOk;
 }
 

@@ -8,9 +8,11 @@
 namespace lumo::app {
 
 // Exit statuses of lumo-action.
-inline constexpr int kExitOk = 0;       // the command did its work (DoAction returned)
-inline constexpr int kExitFailure = 1;  // anything else went wrong (a broken database...)
-inline constexpr int kExitUsage = 2;    // bad command-line input
+inline constexpr int kExitOk = 0;  // the command did its work; the action ran clean
+// The action trapped an error or is no action; or anything else went wrong
+// (a broken database...).
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;  // bad command-line input
 
 // Runs the host on `args` (without the program name): parses the options,
 // builds dctPara and dctReturn, calls DoAction and prints

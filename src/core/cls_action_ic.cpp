@@ -50,6 +50,12 @@ bool clsActionIC::HasAction(std::string_view sFunction) {
   return FindAction(sFunction) != nullptr;
 }
 
+std::vector<std::string_view> clsActionIC::ActionNames() {
+  std::vector<std::string_view> names;
+  for (const Action& action : kActions) names.push_back(action.name);
+  return names;
+}
+
 ActionResult clsActionIC::DoAction(const std::string& sFunction,
                                    [[maybe_unused]] const std::string& sParaments,
                                    DictionaryRef dctPara, DictionaryRef& dctReturn) {

@@ -53,7 +53,8 @@ class HeldWriteLock {
 
 // The database file missing, read-only, corrupt or locked, its ODBC driver
 // unknown, or a batch refused half-way: the action answers 1 with the
-// database's error in "error", lumo-action exits 0, and nothing is written.
+// database's error in "error", lumo-action exits 1 saying so in one line,
+// and nothing is written.
 TEST_F(LumoAction, DatabaseFaultsFailTheChangeWithTheReasonAndWriteNothing) {
   const std::string corrupt = Path("corrupt.db");
   fs::copy_file(demo, corrupt);
@@ -112,7 +113,7 @@ TEST_F(LumoAction, DatabaseFaultsFailTheChangeWithTheReasonAndWriteNothing) {
     const Outcome outcome = Run(args);
     lock.reset();
 
-    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    ASSERT_EQ(outcome.status, 1) << outcome.err;
     const Json json = Json::parse(outcome.out);
     EXPECT_EQ(json["result"], 1);
     const Json error = json.value("error", Json::object());
@@ -123,7 +124,13 @@ TEST_F(LumoAction, DatabaseFaultsFailTheChangeWithTheReasonAndWriteNothing) {
     const size_t statement = description.find(" (statement: ");
     EXPECT_EQ(description.substr(0, statement), c.reason);
     EXPECT_EQ(description.substr(std::min(statement, description.size()), named.size()), named);
-    EXPECT_EQ(outcome.err, "");
+    const std::string name = *std::find_if(c.action.begin(), c.action.end(), [](const auto& arg) {
+      return arg.starts_with("TevSer_");
+    });
+    EXPECT_TRUE(outcome.err.starts_with("lumo-action: " + name + " failed: error " +
+                                        std::to_string(kProviderError) +
+                                        " from \"LumoMClass.ClassInfo\": " + c.reason))
+        << outcome.err;
     EXPECT_EQ(Bytes(c.file), before);
   }
   EXPECT_EQ(Sql(demo, "PRAGMA integrity_check"), "ok");

@@ -27,9 +27,7 @@ TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   // The empty database has the schema but no yen until a row is added; an
   // inverse beyond a Double is VB's overflow, and the JSON is still printed.
   const auto rate = [&](const char* currency) {
-    const Outcome outcome = Run({"--db", empty, "TevSer_GetExchangeRate", currency});
-    EXPECT_EQ(outcome.status, 0) << outcome.err;
-    return Json::parse(outcome.out);
+    return Json::parse(Run({"--db", empty, "TevSer_GetExchangeRate", currency}).out);
   };
   EXPECT_EQ(rate("P_CurrencyID=4")["return"], nullptr);
   Sql(empty,
@@ -40,12 +38,62 @@ TEST_F(LumoAction, CreatedDatabasesGiveTheInvertedRateOfTheSlashCurrency) {
   EXPECT_EQ(overflow["return"], nullptr);
   EXPECT_EQ(overflow["error"], Json::parse(R"({"number": 6, "source":
       "TevSer_GetExchangeRate:", "description": "Overflow"})"));
+}
 
-  // A failed action is still result 0, and the output says why.
-  const Json failed = Json::parse(Run({"--db", demo, "TevSer_GetExchangeRate", "PropString="}).out);
-  EXPECT_EQ(failed["result"], 0);
-  EXPECT_EQ(failed["error"], Json::parse(R"({"number": -1, "source":
-      "TevSer_GetExchangeRate:PropString", "description": "Propstring is empty!"})"));
+// 0 only for a clean run; an error the action trapped, or a name that is no
+// action, is 1 with one line on standard error, the JSON still printed.
+TEST_F(LumoAction, ExitStatusTellsAScriptWhatHappened) {
+  std::string longId;
+  for (int i = 0; i < 100; ++i) longId += "中";  // 300 bytes
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;  // after "lumo-action: "
+    Json error = nullptr;
+  } cases[] = {
+      {{"TevSer_GetExchangeRate", "P_CurrencyID=4"}, 0, ""},
+      {{"tevser_getexchangerate", "P_CurrencyID=4"}, 0, ""},
+      {{"TevSer_GetExchangeRate", "PropString="},
+       1,
+       "TevSer_GetExchangeRate failed: error -1 from \"TevSer_GetExchangeRate:PropString\": "
+       "Propstring is empty!",
+       {{"number", -1},
+        {"source", "TevSer_GetExchangeRate:PropString"},
+        {"description", "Propstring is empty!"}}},
+      // Cut at 200 bytes, back to the start of the character cut.
+      {{"TevSer_GetTaxRate", "P_TaxRateOption=1", "P_ICItemID=" + longId},
+       1,
+       "TevSer_GetTaxRate failed: error -1 from \"TevSer_GetTaxRate:P_ICItemID\": \"" +
+           longId.substr(0, 198) + "...",
+       {{"number", -1},
+        {"source", "TevSer_GetTaxRate:P_ICItemID"},
+        {"description", "\"" + longId + "\" is not an item id"}}},
+      {{"TevSer_GetExchangeRat"},
+       1,
+       "\"TevSer_GetExchangeRat\" is not an action of the component (did you mean "
+       "TevSer_GetExchangeRate?)"},
+      {{" TevSer_GetTaxRate "},
+       1,
+       "\" TevSer_GetTaxRate \" is not an action of the component (did you mean "
+       "TevSer_GetTaxRate?)"},
+      {{"TevSer_UpdatePOPrise"},
+       1,
+       "\"TevSer_UpdatePOPrise\" is not an action of the component (did you mean "
+       "TevSer_UpdatePOPrice?)"},
+      {{"TevSer_Bogus"}, 1, "\"TevSer_Bogus\" is not an action of the component"},
+      {{""}, 1, "\"\" is not an action of the component"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    std::vector<std::string> args = {"--db", demo};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Outcome outcome = Run(args);
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.err, c.err.empty() ? "" : "lumo-action: " + c.err + "\n");
+    const Json json = Json::parse(outcome.out);
+    EXPECT_EQ(json["result"], 0);
+    EXPECT_EQ(json.value("error", Json()), c.error);
+  }
 }
 
 TEST_F(LumoAction, BadInputExitsTwoWithOneLineNamingTheProblem) {
@@ -118,14 +166,19 @@ TEST_F(LumoAction, OddButLegalInputRunsTheAction) {
     std::vector<std::string> args;
     std::vector<std::pair<std::string, Json>> expected;  // JSON pointer, value
     std::string env = "";
+    int status = 1;  // the action "A" is none
   } cases[] = {
       {"a path with a blank, ; and } names that file",
        {"--db", odd, "TevSer_GetExchangeRate", "P_CurrencyID=4"},
        {{rate, 0.05},
-        {"/para/PropString", "DBFile={" + Path(" odd;name}}.db") + "};UserID=16;Language=CHS"}}},
+        {"/para/PropString", "DBFile={" + Path(" odd;name}}.db") + "};UserID=16;Language=CHS"}},
+       "",
+       0},
       {"a file name as long as the system allows",
        {"--db", longName, "TevSer_GetExchangeRate", "P_CurrencyID=4"},
-       {{rate, 0.05}}},
+       {{rate, 0.05}},
+       "",
+       0},
       {"an empty action name matches no action; a pair's value is JSON, else text",
        {"--db", demo, "", "P_Text=\"12\"", "P_Note=x y", "P_Expr=a=b"},
        {{"/return", nullptr},
@@ -134,7 +187,9 @@ TEST_F(LumoAction, OddButLegalInputRunsTheAction) {
                               demoProps + "\"}")}}},
       {"dctReturn given as Nothing",
        {"--db", demo, "--return", "nothing.json", "TevSer_GetExchangeRate", "P_CurrencyID=4"},
-       {{"/return", Json::parse(R"({"P_ExchangeRate": 0.05})")}}},
+       {{"/return", Json::parse(R"({"P_ExchangeRate": 0.05})")}},
+       "",
+       0},
       {"a pair nested 200 deep prints back",
        {"--db", demo, "A", "P_Deep=" + deep},
        {{"/para/P_Deep", Json::parse(deep)}}},
@@ -147,7 +202,7 @@ TEST_F(LumoAction, OddButLegalInputRunsTheAction) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const Outcome outcome = Run(c.args, "", c.env);
-    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    ASSERT_EQ(outcome.status, c.status) << outcome.err;
     const Json json = Json::parse(outcome.out);
     EXPECT_EQ(json["result"], 0);
     EXPECT_FALSE(json.contains("error")) << outcome.out;
@@ -250,7 +305,7 @@ TEST_F(LumoAction, DemoBillWritesItemPricesBack) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.para);
     const Outcome outcome = Run({"--db", demo, "--para", c.para, "TevSer_UpdateItemPrice"});
-    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    ASSERT_EQ(outcome.status, c.result) << outcome.err;
     const Json json = Json::parse(outcome.out);
     EXPECT_EQ(json["result"], c.result);
     EXPECT_EQ(json.value("error", Json()), c.error);

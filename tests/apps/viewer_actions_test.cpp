@@ -51,7 +51,9 @@ TEST(ViewerActions, RunOnTheDemoDatabaseThroughTheRealViewers) {
        none + "message \"该单据没有物料!\" titled \"Velmora提示\" (see --ui): answered OK"},
       {{"--ui", "none", "TevSer_VStockStatus", "P_ICItemID=1) OR 1=1 --"},
        R"({"return": null, "error": {"number": -1, "source": "ViewStockStatus:P_ICItemID",
-           "description": "\"1) OR 1=1 --\" is not an item id"}})"},
+           "description": "\"1) OR 1=1 --\" is not an item id"}})",
+       "TevSer_VStockStatus failed: error -1 from \"ViewStockStatus:P_ICItemID\": \"1) OR 1=1 "
+       "--\" is not an item id"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.back());
@@ -59,8 +61,9 @@ TEST(ViewerActions, RunOnTheDemoDatabaseThroughTheRealViewers) {
     args.insert(args.end(), c.args.begin(), c.args.end());
     std::istringstream in;
     std::ostringstream out, err;
-    EXPECT_EQ(app::Run(args, in, out, err), 0);
+    const int status = app::Run(args, in, out, err);
     const Json output = Json::parse(out.str());
+    EXPECT_EQ(status, output.contains("error") ? 1 : 0);
     Json shown = {{"return", output["return"]}};
     if (output.contains("error")) shown["error"] = output["error"];
     EXPECT_EQ(shown, Json::parse(c.output));

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "collections/dictionary.h"
 #include "collections/vector.h"
@@ -38,6 +39,9 @@ class clsActionIC {
   // Whether DoAction has an action of that name (matched as DoAction
   // matches it), for hosts that must tell an unknown name from result 0.
   static bool HasAction(std::string_view sFunction);
+
+  // The names of the actions, in the order DoAction tests them.
+  static std::vector<std::string_view> ActionNames();
 
  private:
   // Tests call a handler directly to see the error it raises, which DoAction
