@@ -3,7 +3,14 @@
 
 Figures are CPU time (on a shared machine it wavers less than wall-clock
 time); with repetitions the median is taken.
+
+    report.py FILE...                    print the machine and the tables
+    report.py --write-page PAGE FILE...  print them, and put them with the
+                                         date into PAGE between its figures
+                                         markers, keeping the rest of PAGE
 """
+import argparse
+import datetime
 import json
 import os
 import platform
@@ -19,6 +26,7 @@ COLUMN_ACTIONS = {
 }
 SIZES = (1000, 10000, 100000)
 NS_PER_UNIT = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+BEGIN, END = "<!-- figures begin -->", "<!-- figures end -->"
 
 
 def cpu_ns(files):
@@ -40,6 +48,18 @@ def cpu_ns(files):
     return times
 
 
+def memory_gb():
+    """Total memory from /proc/meminfo, or None where there is none."""
+    try:
+        with open("/proc/meminfo", encoding="ascii") as f:
+            for line in f:
+                if line.startswith("MemTotal:"):
+                    return int(line.split()[1]) / (1024 * 1024)
+    except (OSError, ValueError, IndexError):
+        pass
+    return None
+
+
 def machine():
     model = platform.processor() or "unknown"
     try:
@@ -49,33 +69,70 @@ def machine():
                 model = line.split(":", 1)[1].strip()
     except (OSError, subprocess.CalledProcessError):
         pass
+    memory = memory_gb()
+    memory_text = f", {memory:.1f} GB memory" if memory else ""
     load = " ".join(f"{x:.2f}" for x in os.getloadavg())
-    return f"{model}, {os.cpu_count()} cores, load average {load} at the end of the run"
+    return f"{model}, {os.cpu_count()} cores{memory_text}, load average {load} at the end of the run"
 
 
-def main(files):
-    times = cpu_ns(files)
-    print(f"Machine: {machine()}\n")
-    print("| action | DoAction µs per call | bare SQLite µs | ratio |")
-    print("|---|---:|---:|---:|")
+def tables(times):
+    """The two markdown tables, as lines."""
+    lines = ["| action | DoAction µs per call | bare SQLite µs | ratio |", "|---|---:|---:|---:|"]
     for name in sorted(n[len("DoAction/"):] for n in times if n.startswith("DoAction/")):
         action, bare = times[f"DoAction/{name}"], times.get(f"Bare/{name}")
         ratio = f"{action / bare:.2f}" if bare else "–"
         bare_text = f"{bare / 1e3:.2f}" if bare else "–"
-        print(f"| `{name}` | {action / 1e3:.2f} | {bare_text} | {ratio} |")
+        lines.append(f"| `{name}` | {action / 1e3:.2f} | {bare_text} | {ratio} |")
     if "DoActionUnknownName" in times:
         unknown = times["DoActionUnknownName"]
-        print(f"| unknown name, tracing off | {unknown / 1e3:.3f} | – | – |")
+        lines.append(f"| unknown name, tracing off | {unknown / 1e3:.3f} | – | – |")
 
-    print("\n| column action | ns per item at 1k | at 10k | at 100k | largest / smallest |")
-    print("|---|---:|---:|---:|---:|")
+    lines += ["", "| column action | ns per item at 1k | at 10k | at 100k | largest / smallest |",
+              "|---|---:|---:|---:|---:|"]
     for action, prefixes in COLUMN_ACTIONS.items():
-        for prefix, label in zip(prefixes, (f"`{action}`", "  bare SQLite")):
+        for prefix, label in zip(prefixes, (f"`{action}`", "bare SQLite")):
             per_item = [times.get(f"{prefix}/{n}", 0) / n for n in SIZES] if prefix else []
             if not per_item or not all(per_item):
                 continue
             cells = " | ".join(f"{t:.0f}" for t in per_item)
-            print(f"| {label} | {cells} | {max(per_item) / min(per_item):.2f} |")
+            lines.append(f"| {label} | {cells} | {max(per_item) / min(per_item):.2f} |")
+    return lines
+
+
+def write_page(page, machine_text, table_lines):
+    """Replaces what lies between the figures markers of page; the rest stays.
+
+    The page is written to a file beside it first and renamed over it, so a
+    failed write leaves the page as it was."""
+    with open(page, encoding="utf-8") as f:
+        lines = f.read().splitlines(keepends=True)
+    marks = {mark: [i for i, line in enumerate(lines) if line.strip() == mark] for mark in (BEGIN, END)}
+    if len(marks[BEGIN]) != 1 or len(marks[END]) != 1 or marks[END][0] < marks[BEGIN][0]:
+        sys.exit(f"bench/report.py: {page} needs one line {BEGIN} and one line {END} after it")
+    today = datetime.date.today().isoformat()
+    figures = [f"Recorded on {today}, on {machine_text}:", "", *table_lines]
+    new_text = "".join(lines[:marks[BEGIN][0] + 1] + [f"{line}\n" for line in figures] + lines[marks[END][0]:])
+    temporary = f"{page}.tmp"
+    with open(temporary, "w", encoding="utf-8") as f:
+        f.write(new_text)
+    os.replace(temporary, page)
+    print(f"bench/report.py: wrote the figures into {page}", file=sys.stderr)
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description="The benchmark report of bench/run.")
+    parser.add_argument("--write-page", metavar="PAGE",
+                        help="also put the figures between the figures markers of PAGE")
+    parser.add_argument("files", nargs="+", metavar="FILE", help="benchmark JSON output")
+    args = parser.parse_args(argv)
+
+    times = cpu_ns(args.files)
+    machine_text = machine()
+    table_lines = tables(times)
+    print(f"Machine: {machine_text}\n")
+    print("\n".join(table_lines))
+    if args.write_page:
+        write_page(args.write_page, machine_text, table_lines)
 
 
 if __name__ == "__main__":
