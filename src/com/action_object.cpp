@@ -5,6 +5,7 @@
 #include "collection_objects.h"
 #include "core/cls_action_ic.h"
 #include "dispatch_object.h"
+#include "foreign_copies.h"
 #include "variant_conversion.h"
 
 namespace lumo::com {
@@ -16,11 +17,12 @@ VARIANT* Referenced(VARIANT* argument) {
   return argument;
 }
 
-// dctPara or dctReturn as the component takes it: a Dictionary, or null for
-// Nothing and for a variable never set (Empty).
-DictionaryRef DictionaryArgument(const VARIANT* argument) {
+// dctPara or dctReturn as the component takes it: a Dictionary (this DLL's
+// own, or a copy of another library's), or null for Nothing and for a
+// variable never set (Empty).
+DictionaryRef DictionaryArgument(const VARIANT* argument, ForeignCopies& copies) {
   if (!argument) return nullptr;
-  const Variant value = VariantFromCom(*argument);
+  const Variant value = VariantFromCom(*argument, &copies);
   if (value.IsEmpty() || value.IsNothing()) return nullptr;
   return ObjectAs<Dictionary>(value);
 }
@@ -35,18 +37,21 @@ class ActionObject final : public DispatchObject<_clsActionIC> {
     // dictionaries fail the call the way a failing action does, with 0.
     try {
       VARIANT* returnVariable = Referenced(dctReturn);
-      const DictionaryRef para = DictionaryArgument(&dctPara);
-      DictionaryRef returned = DictionaryArgument(returnVariable);
+      ForeignCopies copies;
+      const DictionaryRef para = DictionaryArgument(&dctPara, copies);
+      DictionaryRef returned = DictionaryArgument(returnVariable, copies);
       const DictionaryRef given = returned;
       *result =
           component_.DoAction(Utf8FromBstr(sFunction), Utf8FromBstr(sParaments), para, returned);
-      // An action that made a new dctReturn hands it to the caller's variable.
+      // An action that made a new dctReturn hands it to the caller's
+      // variable, before a failing write-back could lose it.
       if (returnVariable && returned != given) {
         VARIANT made;
-        ComFromVariant(Variant(returned), &made);
+        ComFromVariant(Variant(returned), &made, &copies);
         ::VariantClear(returnVariable);
         *returnVariable = made;
       }
+      copies.WriteBack();
     } catch (...) {
       *result = 0;
     }

@@ -6,19 +6,11 @@
 #include "collection_objects.h"
 #include "com_ptr.h"
 #include "dispatch_object.h"
+#include "owned_variant.h"
 #include "platform/error.h"
 
 namespace lumo::com {
 namespace {
-
-// Clears a VARIANT made here when the scope ends.
-struct ClearedVariant {
-  VARIANT value;
-  ClearedVariant() { ::VariantInit(&value); }
-  ~ClearedVariant() { ::VariantClear(&value); }
-  ClearedVariant(const ClearedVariant&) = delete;
-  ClearedVariant& operator=(const ClearedVariant&) = delete;
-};
 
 [[noreturn]] void RaiseTypeMismatch(const char* what) {
   Raise(vberr::kTypeMismatch, "LumoClassActionIC", std::string("Type mismatch: ") + what);
@@ -31,11 +23,11 @@ void Check(HRESULT hr) {
 
 // The value changed to another kind by automation's own rules.
 Variant Changed(const VARIANT& value, VARTYPE kind) {
-  ClearedVariant changed;
+  OwnedVariant changed;
   // The system's declaration takes the source as not const; it only reads it.
-  Check(::VariantChangeTypeEx(&changed.value, const_cast<VARIANT*>(&value), LOCALE_INVARIANT, 0,
+  Check(::VariantChangeTypeEx(changed.Receive(), const_cast<VARIANT*>(&value), LOCALE_INVARIANT, 0,
                               kind));
-  return VariantFromCom(changed.value);
+  return VariantFromCom(*changed);
 }
 
 // Keeps a SAFEARRAY locked (its data in place) for the scope.
@@ -47,7 +39,7 @@ struct LockedArray {
   LockedArray& operator=(const LockedArray&) = delete;
 };
 
-Variant ArrayFromCom(SAFEARRAY* array, VARTYPE elementKind) {
+Variant ArrayFromCom(SAFEARRAY* array, VARTYPE elementKind, ForeignObjects* foreign) {
   if (!array) return VbArray();  // an array never dimensioned
   if (::SafeArrayGetDim(array) != 1) RaiseTypeMismatch("an array of more than one dimension");
   LONG lower = 0, upper = 0;
@@ -59,7 +51,7 @@ Variant ArrayFromCom(SAFEARRAY* array, VARTYPE elementKind) {
     void* element = nullptr;
     Check(::SafeArrayPtrOfIndex(array, &index, &element));
     if (elementKind == VT_VARIANT) {
-      result.at(index) = VariantFromCom(*static_cast<const VARIANT*>(element));
+      result.at(index) = VariantFromCom(*static_cast<const VARIANT*>(element), foreign);
       continue;
     }
     // A typed array (of Long, String...): its element as a VARIANT by reference.
@@ -67,19 +59,20 @@ Variant ArrayFromCom(SAFEARRAY* array, VARTYPE elementKind) {
     ::VariantInit(&reference);
     V_VT(&reference) = static_cast<VARTYPE>(elementKind | VT_BYREF);
     V_BYREF(&reference) = element;
-    result.at(index) = VariantFromCom(reference);
+    result.at(index) = VariantFromCom(reference, foreign);
   }
   return result;
 }
 
-SAFEARRAY* ComArrayOf(const VbArray& array) {
+SAFEARRAY* ComArrayOf(const VbArray& array, const ForeignObjects* foreign) {
   SAFEARRAYBOUND bound{static_cast<ULONG>(array.items.size()), array.lbound};
   SAFEARRAY* created = ::SafeArrayCreate(VT_VARIANT, 1, &bound);
   if (!created) Raise(vberr::kOutOfMemory);
   try {
     const LockedArray locked(created);
     auto* elements = static_cast<VARIANT*>(created->pvData);
-    for (size_t i = 0; i < array.items.size(); ++i) ComFromVariant(array.items[i], &elements[i]);
+    for (size_t i = 0; i < array.items.size(); ++i)
+      ComFromVariant(array.items[i], &elements[i], foreign);
   } catch (...) {
     ::SafeArrayDestroy(created);
     throw;
@@ -89,21 +82,37 @@ SAFEARRAY* ComArrayOf(const VbArray& array) {
 
 }  // namespace
 
-ObjectRef ObjectFromCom(IUnknown* object) {
+ObjectRef ObjectFromCom(IUnknown* object, ForeignObjects* foreign) {
   if (!object) return nullptr;
   ComPtr<IWrappedObject> wrapped;
-  if (FAILED(
+  if (SUCCEEDED(
           object->QueryInterface(kWrappedObjectIid, reinterpret_cast<void**>(wrapped.Receive()))))
-    RaiseTypeMismatch("an object that is not a LumoCollections Dictionary or Vector");
-  return wrapped->Inner();
+    return wrapped->Inner();
+  ComPtr<IDispatch> dispatch;
+  if (foreign && SUCCEEDED(object->QueryInterface(IID_IDispatch,
+                                                  reinterpret_cast<void**>(dispatch.Receive()))))
+    return foreign->FromCom(dispatch.get());
+  RaiseTypeMismatch("an object that is not a LumoCollections Dictionary or Vector");
 }
 
-Variant VariantFromCom(const VARIANT& value) {
+ComPtr<IDispatch> DispatchOf(const ObjectRef& object, const ForeignObjects* foreign) {
+  if (!object) return {};
+  if (foreign) {
+    if (ComPtr<IDispatch> original = foreign->OriginalOf(object)) return original;
+  }
+  if (auto dictionary = std::dynamic_pointer_cast<Dictionary>(object))
+    return NewDictionaryObject(std::move(dictionary));
+  if (auto vector = std::dynamic_pointer_cast<Vector>(object))
+    return NewVectorObject(std::move(vector));
+  RaiseTypeMismatch("an object that has no COM class (only Dictionary and Vector cross)");
+}
+
+Variant VariantFromCom(const VARIANT& value, ForeignObjects* foreign) {
   const VARTYPE kind = V_VT(&value);
-  if (kind == (VT_BYREF | VT_VARIANT)) return VariantFromCom(*V_VARIANTREF(&value));
+  if (kind == (VT_BYREF | VT_VARIANT)) return VariantFromCom(*V_VARIANTREF(&value), foreign);
   if (kind & VT_ARRAY) {
     SAFEARRAY* array = (kind & VT_BYREF) ? *V_ARRAYREF(&value) : V_ARRAY(&value);
-    return ArrayFromCom(array, static_cast<VARTYPE>(kind & VT_TYPEMASK));
+    return ArrayFromCom(array, static_cast<VARTYPE>(kind & VT_TYPEMASK), foreign);
   }
   const bool byReference = (kind & VT_BYREF) != 0;
   switch (kind & ~VT_BYREF) {
@@ -124,9 +133,11 @@ Variant VariantFromCom(const VARIANT& value) {
     case VT_BSTR:
       return Variant(Utf8FromBstr(byReference ? *V_BSTRREF(&value) : V_BSTR(&value)));
     case VT_DISPATCH:
-      return Variant(ObjectFromCom(byReference ? *V_DISPATCHREF(&value) : V_DISPATCH(&value)));
+      return Variant(
+          ObjectFromCom(byReference ? *V_DISPATCHREF(&value) : V_DISPATCH(&value), foreign));
     case VT_UNKNOWN:
-      return Variant(ObjectFromCom(byReference ? *V_UNKNOWNREF(&value) : V_UNKNOWN(&value)));
+      return Variant(
+          ObjectFromCom(byReference ? *V_UNKNOWNREF(&value) : V_UNKNOWN(&value), foreign));
     case VT_I1:
     case VT_UI2:
     case VT_UI4:
@@ -145,7 +156,7 @@ Variant VariantFromCom(const VARIANT& value) {
   }
 }
 
-void ComFromVariant(const Variant& value, VARIANT* out) {
+void ComFromVariant(const Variant& value, VARIANT* out, const ForeignObjects* foreign) {
   ::VariantInit(out);
   switch (value.kind()) {
     case Variant::Kind::Empty:
@@ -174,23 +185,14 @@ void ComFromVariant(const Variant& value, VARIANT* out) {
       V_VT(out) = VT_BSTR;
       return;
     case Variant::Kind::Array:
-      V_ARRAY(out) = ComArrayOf(value.AsArray());
+      V_ARRAY(out) = ComArrayOf(value.AsArray(), foreign);
       V_VT(out) = VT_ARRAY | VT_VARIANT;
       return;
     case Variant::Kind::Object:
       break;
   }
-  const ObjectRef& object = value.AsObject();
-  ComPtr<IDispatch> dispatch;
-  if (auto dictionary = std::dynamic_pointer_cast<Dictionary>(object)) {
-    dispatch = NewDictionaryObject(std::move(dictionary));
-  } else if (auto vector = std::dynamic_pointer_cast<Vector>(object)) {
-    dispatch = NewVectorObject(std::move(vector));
-  } else if (object) {
-    RaiseTypeMismatch("an object that has no COM class (only Dictionary and Vector cross)");
-  }
   V_VT(out) = VT_DISPATCH;
-  V_DISPATCH(out) = dispatch.Detach();  // Nothing stays a null dispatch pointer
+  V_DISPATCH(out) = DispatchOf(value.AsObject(), foreign).Detach();
 }
 
 }  // namespace lumo::com
