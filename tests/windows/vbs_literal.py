@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes a JSON value in lumo-action's form (data/*.json) as a VBScript
-function that builds it with the COM server's collections, so the VBScript
+function that builds it with the client's NewDictionary(), NewVector() and
+Store (whichever collections the client is running with), so the VBScript
 client passes the same bill as the Linux tests do.
 
     vbs_literal.py FILE FUNCTION TEXTS  -> "Function FUNCTION() ... End Function"
@@ -29,10 +30,10 @@ class Writer:
             self.texts.append(value)
         return "Texts(%d)" % self.texts.index(value)
 
-    def new_object(self, prog_id):
+    def new_object(self, maker):
         self.count += 1
         name = "o%d" % self.count
-        self.lines.append("  Dim %s: Set %s = CreateObject(\"%s\")" % (name, name, prog_id))
+        self.lines.append("  Dim %s: Set %s = %s()" % (name, name, maker))
         return name
 
     # Returns (expression, is_object).
@@ -50,16 +51,15 @@ class Writer:
         if isinstance(value, list):
             return "Array(%s)" % ", ".join(self.value(item)[0] for item in value), False
         if "$vector" in value:
-            name = self.new_object("LumoCollections.Vector")
+            name = self.new_object("NewVector")
             for item in value["$vector"]:
                 expression, is_object = self.value(item)
                 self.lines.append("  %s.Add %s" % (name, expression))
             return name, True
-        name = self.new_object("LumoCollections.Dictionary")
+        name = self.new_object("NewDictionary")
         for key, item in value.items():
-            expression, is_object = self.value(item)
-            self.lines.append("  %s%s(%s) = %s" % ("Set " if is_object else "", name,
-                                                    self.text(key), expression))
+            expression = self.value(item)[0]
+            self.lines.append("  Store %s, %s, %s" % (name, self.text(key), expression))
         return name, True
 
 
