@@ -27,7 +27,7 @@ enum Member : size_t {
   kScriptingAdd = 4,
 };
 
-[[noreturn]] void RaiseNotA(const char* what) {
+[[noreturn]] void RaiseTypeMismatch(const char* what) {
   Raise(vberr::kTypeMismatch, "LumoClassActionIC", std::string("Type mismatch: ") + what);
 }
 
@@ -36,7 +36,7 @@ OwnedVariant Changed(const VARIANT& value, VARTYPE kind, const char* what) {
   // The system's declaration takes the source as not const; it only reads it.
   if (FAILED(::VariantChangeTypeEx(changed.Receive(), const_cast<VARIANT*>(&value),
                                    LOCALE_INVARIANT, 0, kind)))
-    RaiseNotA(what);
+    RaiseTypeMismatch(what);
   return changed;
 }
 
@@ -66,7 +66,7 @@ OwnedVariant WholeNumberArgument(int32_t number) {
 
 // The elements of the one-dimensional array Scripting.Dictionary's Keys gives.
 std::vector<OwnedVariant> ArrayElements(const VARIANT& array) {
-  if (V_VT(&array) != (VT_ARRAY | VT_VARIANT)) RaiseNotA("Keys that are not an array");
+  if (V_VT(&array) != (VT_ARRAY | VT_VARIANT)) RaiseTypeMismatch("Keys that are not an array");
   SAFEARRAY* elements = V_ARRAY(&array);
   std::vector<OwnedVariant> result;
   if (!elements || ::SafeArrayGetDim(elements) != 1) return result;
@@ -76,7 +76,7 @@ std::vector<OwnedVariant> ArrayElements(const VARIANT& array) {
   for (LONG index = lower; index <= upper; ++index) {
     OwnedVariant& element = result.emplace_back();
     if (FAILED(::SafeArrayGetElement(elements, &index, element.Receive())))
-      RaiseNotA("Keys that cannot be read");
+      RaiseTypeMismatch("Keys that cannot be read");
   }
   return result;
 }
