@@ -66,7 +66,7 @@ constexpr std::array<const char*, 5> kFields = {"P_CalField1", "P_CalField2", "P
 // The action's body; a return before the fields are written is one of its
 // early ends, which leave dctReturn untouched.
 void ConvertFields(const Dictionary& para, DictionaryRef& dctReturn) {
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   if (vb::Trim(sPropString).empty()) Raise(-1, "PropString", "Propstring is empty!");
 
   const int32_t lCurrencyID = LeadingWholeNumberOr(para, "P_CurrencyID", 0);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/cls_action_ic.h"
+#include "core/para.h"
 #include "core/query.h"
 #include "core/trace.h"
 #include "platform/error.h"
@@ -17,14 +18,11 @@ ActionResult clsActionIC::TevSer_GetExchangeRate(DictionaryRef dctPara, Dictiona
   const int32_t trace =
       TraceBegin("LumoClassActionIC.clsActionIC.TevSer_GetExchangeRate 获取币别的汇率");
   try {
-    const std::string sPropString = vb::CStr(Deref(dctPara).GetValue("PropString", ""));
+    const Dictionary& para = Deref(dctPara);
+    const std::string sPropString = TextOf(para, "PropString");
     if (vb::Trim(sPropString).empty()) Raise(-1, "PropString", "Propstring is empty!");
 
-    int32_t lCurrencyID = 0;
-    if (dctPara->Lookup("P_CurrencyID")) {
-      // The leading number of the value's text, so "12abc" is 12 and "x" is 0.
-      lCurrencyID = vb::RoundToLong(vb::Val(dctPara->GetValue("P_CurrencyID", 0)));
-    }
+    const int32_t lCurrencyID = LeadingWholeNumberOr(para, "P_CurrencyID", 0);
 
     if (lCurrencyID != 0) {
       std::string sOperator;

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "core/cls_action_ic.h"
 #include "core/para.h"
@@ -25,14 +24,6 @@ namespace {
 // The style codes of the bill's invoice, which fix the price type.
 constexpr int32_t kOrdinaryInvoice = 12510;
 constexpr int32_t kValueAddedTaxInvoice = 12511;
-
-// The same for a switch that counts as 1 when it is missing or its text is
-// empty.
-int32_t WholeNumberOrOne(const Dictionary& para, std::string_view key) {
-  if (!para.Lookup(key)) return 1;
-  const Variant value = para.Value(key);
-  return vb::CStr(value).empty() ? 1 : vb::CLng(value);
-}
 
 // VB's `value = -1`, the component's mark for "none found": a number or
 // numeric text compares as a number, other text is error 13, and Null
@@ -59,19 +50,18 @@ void LookUpSupplyPrice(const Dictionary& para, DictionaryRef& dctReturn) {
   if (lCurrencyID == 0) lCurrencyID = 1;
   double dExchangeRate = LeadingNumberOr(para, "P_ExChangeRate", 1);
   if (dExchangeRate == 0) dExchangeRate = 1;
-  int32_t lPriceType = WholeNumberOrOne(para, "P_PriceType");
-  const int32_t lInvStyle = vb::RoundToLong(vb::Val(para.GetValue("P_InvStyle", 0)));
+  int32_t lPriceType = SwitchOr(para, "P_PriceType", 1);
+  const int32_t lInvStyle = LeadingWholeNumberOr(para, "P_InvStyle", 0);
   const int32_t lItemID = LeadingWholeNumberOr(para, "P_ICItemID", 0);
   if (lItemID == 0) return;
   const int32_t lUnitID = LeadingWholeNumberOr(para, "P_UnitID", 0);
   if (lUnitID == 0) return;
 
   const double dAuxQty = LeadingNumberOr(para, "P_AuxQty", 0);
-  const int32_t lGetPOPrice = WholeNumberOrOne(para, "P_GetICItemPOPrice");
+  const int32_t lGetPOPrice = SwitchOr(para, "P_GetICItemPOPrice", 1);
   const int32_t lCalDiscount = LeadingWholeNumberOr(para, "P_CalDiscount", 0);
   const int32_t lCalTax = LeadingWholeNumberOr(para, "P_CalTax", 0);
-  const std::string sTaxInPrice =
-      para.Lookup("P_POOrderTaxInPrice") ? vb::CStr(para.GetValue("P_POOrderTaxInPrice", 0)) : "";
+  const std::string sTaxInPrice = TextOf(para, "P_POOrderTaxInPrice");
 
   if (lInvStyle == kOrdinaryInvoice) {
     lPriceType = 1;
@@ -79,7 +69,7 @@ void LookUpSupplyPrice(const Dictionary& para, DictionaryRef& dctReturn) {
     lPriceType = 2;
   }
 
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   DictionaryRef info;
   {
     auto request = NewDictionary();

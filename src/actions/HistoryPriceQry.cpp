@@ -20,7 +20,7 @@ namespace {
 // The item's FNumber; "" without a session to ask or without a row. A NULL
 // number fails (94).
 std::string ItemNumber(const Dictionary& para, int32_t lItemID) {
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   if (vb::Trim(sPropString).empty()) return {};
   const RecordsetRef rs = GetRecordset(
       sPropString, "SELECT FNumber FROM t_ICItemCore WHERE FItemID=" + std::to_string(lItemID));

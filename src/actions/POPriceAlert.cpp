@@ -16,6 +16,7 @@
 #include "core/bill.h"
 #include "core/cls_action_ic.h"
 #include "core/lang.h"
+#include "core/para.h"
 #include "core/query.h"
 #include "core/trace.h"
 #include "dialog/frm_oos.h"
@@ -59,10 +60,6 @@ struct LineValues {
   int32_t decimals = 0;
   double priceDiff = 0;
 };
-
-std::string TrimmedText(const Dictionary& dctPara, const char* key) {
-  return vb::Trim(vb::CStr(dctPara.GetValue(key, "")));
-}
 
 AlertOptions ReadOptions(const std::string& sPropString) {
   AlertOptions options;
@@ -134,34 +131,28 @@ ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryR
       TraceBegin("LumoClassActionIC.clsActionIC.TevSer_POPriceAlert 采购单价预警");
 
   const Dictionary& para = Deref(dctPara);
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   // Read for the host's signature; the bill type itself is not needed.
   [[maybe_unused]] const Variant dctClassType = para.GetValue("dctClassType", nullptr);
-  const Variant tableInfo = para.GetValue("dctTableInfo", nullptr);
-  const Variant data = para.GetValue("dctData", nullptr);
-  const Variant classTypeEntry = para.GetValue("vctClassTypeEntry", nullptr);
-  const DictionaryRef dctTableInfo =
-      tableInfo.IsNothing() ? nullptr : ObjectAs<Dictionary>(tableInfo);
-  const DictionaryRef dctData = data.IsNothing() ? nullptr : ObjectAs<Dictionary>(data);
-  const VectorRef vctClassTypeEntry =
-      classTypeEntry.IsNothing() ? nullptr : ObjectAs<Vector>(classTypeEntry);
+  const DictionaryRef dctTableInfo = CollectionOf<Dictionary>(para, "dctTableInfo");
+  const DictionaryRef dctData = CollectionOf<Dictionary>(para, "dctData");
+  const VectorRef vctClassTypeEntry = CollectionOf<Vector>(para, "vctClassTypeEntry");
 
   FieldKeys keys;
-  keys.supply = TrimmedText(para, "P_SupplyKEY");
-  keys.currency = TrimmedText(para, "P_CurrencyKEY");
-  keys.exchangeRate = TrimmedText(para, "P_ExChangeRateKEY");
+  keys.supply = TrimmedTextOf(para, "P_SupplyKEY");
+  keys.currency = TrimmedTextOf(para, "P_CurrencyKEY");
+  keys.exchangeRate = TrimmedTextOf(para, "P_ExChangeRateKEY");
   LineValues line;
-  line.priceType = vb::CLng(para.GetValue("P_PriceType", 1));
-  keys.price = TrimmedText(para, "P_PriceKEY");
-  keys.taxPrice = TrimmedText(para, "P_TaxPriceKEY");
-  keys.item = TrimmedText(para, "P_ItemKEY");
-  keys.unit = TrimmedText(para, "P_UnitKEY");
-  keys.taxRate = TrimmedText(para, "P_TaxRateKEY");
-  keys.discountRate = TrimmedText(para, "P_DiscountRateKEY");
-  keys.invStyle = TrimmedText(para, "P_InvStyleKey");
-  const Variant saveOrApprove = para.GetValue("P_SaveOrApprove", 0);
-  const int32_t mode = vb::CLng(saveOrApprove);
-  const int32_t decimalsSwitch = vb::RoundToLong(vb::Val(saveOrApprove));
+  line.priceType = WholeNumberOr(para, "P_PriceType", 1);
+  keys.price = TrimmedTextOf(para, "P_PriceKEY");
+  keys.taxPrice = TrimmedTextOf(para, "P_TaxPriceKEY");
+  keys.item = TrimmedTextOf(para, "P_ItemKEY");
+  keys.unit = TrimmedTextOf(para, "P_UnitKEY");
+  keys.taxRate = TrimmedTextOf(para, "P_TaxRateKEY");
+  keys.discountRate = TrimmedTextOf(para, "P_DiscountRateKEY");
+  keys.invStyle = TrimmedTextOf(para, "P_InvStyleKey");
+  const int32_t mode = WholeNumberOr(para, "P_SaveOrApprove", 0);
+  const int32_t decimalsSwitch = LeadingWholeNumberOr(para, "P_SaveOrApprove", 0);
 
   // The configured keys, each once, in this order.
   Dictionary configured;

@@ -51,9 +51,8 @@ Request ReadRequest(const Dictionary& para) {
   const int32_t lInvStyle = LeadingWholeNumberOr(para, "P_InvStyle", 0);
   r.lCalSupTax = WholeNumberOr(para, "P_CalSupTax", 0);
   r.lCalDiscount = WholeNumberOr(para, "P_CalDiscount", 0);
-  if (para.Lookup("P_POOrderTaxInPrice"))
-    r.sTaxInPrice = vb::CStr(para.Value("P_POOrderTaxInPrice"));
-  r.sPropString = vb::CStr(para.GetValue("PropString", ""));
+  r.sTaxInPrice = TextOf(para, "P_POOrderTaxInPrice");
+  r.sPropString = TextOf(para, "PropString");
 
   if (lInvStyle == kOrdinaryInvoice) {
     r.lPriceType = 1;

@@ -7,15 +7,14 @@
 // prices from the saved bill tables; of the bill in memory only its id and
 // its red/blue flag are read. Errors are not passed on: the result is 1.
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "collections/vector.h"
 #include "core/bill.h"
 #include "core/cls_action_ic.h"
 #include "core/lang.h"
+#include "core/para.h"
 #include "core/props.h"
 #include "core/query.h"
 #include "core/trace.h"
@@ -27,24 +26,6 @@ namespace lumo {
 namespace {
 
 constexpr const char* kSource = "TevSer_UpdateItemPrice";
-
-// A collection of dctPara; nullptr for an absent key or Nothing, error 13 for
-// a value that is not an object.
-template <class T>
-std::shared_ptr<T> CollectionOf(const Dictionary& dctPara, std::string_view key) {
-  const Variant value = dctPara.GetValue(key, nullptr);
-  return value.IsNothing() ? nullptr : ObjectAs<T>(value);
-}
-
-// A field key of dctPara, trimmed; "" when absent.
-std::string FieldKeyOf(const Dictionary& dctPara, std::string_view key) {
-  return vb::Trim(vb::CStr(dctPara.GetValue(key, "")));
-}
-
-// A number of dctPara: its leading number, rounded half to even.
-int32_t WholeNumberOf(const Dictionary& dctPara, std::string_view key, Variant defaultValue) {
-  return vb::RoundToLong(vb::Val(dctPara.GetValue(key, std::move(defaultValue))));
-}
 
 // Mended: names from the bill description went into the statement as they
 // stood. Only plain names pass, so no description can change what the
@@ -121,17 +102,17 @@ ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef dctPara, Dictiona
     bill.tableInfo = CollectionOf<Dictionary>(para, "dctTableInfo");
     const DictionaryRef dctData = CollectionOf<Dictionary>(para, "dctData");
     bill.classTypeEntry = CollectionOf<Vector>(para, "vctClassTypeEntry");
-    const int32_t lPriceType = WholeNumberOf(para, "P_PriceType", 0);
-    const std::string sCurrencyKey = FieldKeyOf(para, "P_CurrencyKEY");
-    const std::string sExchangeRateKey = FieldKeyOf(para, "P_ExChangeRateKEY");
-    const std::string sItemKey = FieldKeyOf(para, "P_ItemKEY");
-    const std::string sPriceKey = FieldKeyOf(para, "P_PriceKEY");
-    const std::string sUnitKey = FieldKeyOf(para, "P_UnitKEY");
-    const std::string sTaxRateKey = FieldKeyOf(para, "P_TaxRateKEY");
-    const std::string sDiscountRateKey = FieldKeyOf(para, "P_DiscountRateKEY");
-    const int32_t lTaxInPrice = WholeNumberOf(para, "P_TaxInPrice", 0);
-    const int32_t lTargetTaxInPrice = WholeNumberOf(para, "P_TargetTaxInPrice", "");
-    const std::string sROBKey = FieldKeyOf(para, "P_ROBKEY");
+    const int32_t lPriceType = LeadingWholeNumberOr(para, "P_PriceType", 0);
+    const std::string sCurrencyKey = TrimmedTextOf(para, "P_CurrencyKEY");
+    const std::string sExchangeRateKey = TrimmedTextOf(para, "P_ExChangeRateKEY");
+    const std::string sItemKey = TrimmedTextOf(para, "P_ItemKEY");
+    const std::string sPriceKey = TrimmedTextOf(para, "P_PriceKEY");
+    const std::string sUnitKey = TrimmedTextOf(para, "P_UnitKEY");
+    const std::string sTaxRateKey = TrimmedTextOf(para, "P_TaxRateKEY");
+    const std::string sDiscountRateKey = TrimmedTextOf(para, "P_DiscountRateKEY");
+    const int32_t lTaxInPrice = LeadingWholeNumberOr(para, "P_TaxInPrice", 0);
+    const int32_t lTargetTaxInPrice = LeadingWholeNumberOr(para, "P_TargetTaxInPrice", 0);
+    const std::string sROBKey = TrimmedTextOf(para, "P_ROBKEY");
 
     if (sItemKey.empty()) Raise(-1, kSource, GetLangText("函数没有配置物料字段"));
     if (sPriceKey.empty()) Raise(-1, kSource, GetLangText("函数没有配置价格字段"));
