@@ -10,7 +10,7 @@
 
 #include "core/cls_action_ic.h"
 #include "core/para.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/sys_info.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -106,14 +106,8 @@ void ConvertFields(const Dictionary& para, DictionaryRef& dctReturn) {
 }  // namespace
 
 ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.TevSer_CurrencyCal 币别转化计算");
-  try {
-    ConvertFields(Deref(dctPara), dctReturn);
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "TevSer_CurrencyCal:");
-  }
+  return TracedAction("LumoClassActionIC.clsActionIC.TevSer_CurrencyCal 币别转化计算",
+                      "TevSer_CurrencyCal:", [&] { ConvertFields(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo

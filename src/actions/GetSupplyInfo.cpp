@@ -11,7 +11,7 @@
 #include "core/cls_action_ic.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/bill_data.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -118,14 +118,8 @@ void LookUpSupplyPrice(const Dictionary& para, DictionaryRef& dctReturn) {
 }  // namespace
 
 ActionResult clsActionIC::GetSupplyInfo(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.GetSupplyInfo 供应商信息查询");
-  try {
-    LookUpSupplyPrice(Deref(dctPara), dctReturn);
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "GetSupplyInfo:");
-  }
+  return TracedAction("LumoClassActionIC.clsActionIC.GetSupplyInfo 供应商信息查询",
+                      "GetSupplyInfo:", [&] { LookUpSupplyPrice(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo

@@ -15,7 +15,7 @@
 #include "core/item_ids.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "platform/error.h"
 #include "platform/object.h"
 #include "platform/vb.h"
@@ -124,20 +124,18 @@ std::optional<Variant> TaxRate(const Dictionary& para) {
   return ItemRates(sPropString, para);
 }
 
+void WriteTaxRate(const Dictionary& para, DictionaryRef& dctReturn) {
+  if (std::optional<Variant> rate = TaxRate(para)) {
+    if (!dctReturn) dctReturn = NewDictionary();
+    dctReturn->SetValue("P_TaxRate", std::move(*rate));
+  }
+}
+
 }  // namespace
 
 ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.TevSer_GetTaxRate 携带税率");
-  try {
-    if (std::optional<Variant> rate = TaxRate(Deref(dctPara))) {
-      if (!dctReturn) dctReturn = NewDictionary();
-      dctReturn->SetValue("P_TaxRate", std::move(*rate));
-    }
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "TevSer_GetTaxRate:");
-  }
+  return TracedAction("LumoClassActionIC.clsActionIC.TevSer_GetTaxRate 携带税率",
+                      "TevSer_GetTaxRate:", [&] { WriteTaxRate(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo

@@ -7,7 +7,7 @@
 #include "core/cls_action_ic.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/trade_query.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -48,15 +48,8 @@ void ShowPriceHistory(const Dictionary& para) {
 }  // namespace
 
 ActionResult clsActionIC::HistoryPriceQry(DictionaryRef dctPara, DictionaryRef&) {
-  const int32_t trace =
-      TraceBegin("LumoClassActionIC.clsActionIC.HistoryPriceQry 历史价格信息查询");
-  try {
-    ShowPriceHistory(Deref(dctPara));
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "HistoryPriceQry:");
-  }
+  return TracedAction("LumoClassActionIC.clsActionIC.HistoryPriceQry 历史价格信息查询",
+                      "HistoryPriceQry:", [&] { ShowPriceHistory(Deref(dctPara)); });
 }
 
 }  // namespace lumo

@@ -9,7 +9,7 @@
 #include "core/cls_action_ic.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/supply_face.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -150,14 +150,8 @@ void QueryPrice(const Dictionary& para, DictionaryRef& dctReturn) {
 }  // namespace
 
 ActionResult clsActionIC::PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.PriceQueryPO 采购价格资料查询");
-  try {
-    QueryPrice(Deref(dctPara), dctReturn);
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "PriceQueryPO:");
-  }
+  return TracedAction("LumoClassActionIC.clsActionIC.PriceQueryPO 采购价格资料查询",
+                      "PriceQueryPO:", [&] { QueryPrice(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo
