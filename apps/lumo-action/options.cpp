@@ -11,15 +11,15 @@
 namespace lumo::app {
 namespace {
 
-const std::map<std::string, UiMode> kUiModes = {{"auto", UiMode::Auto},
-                                                {"qt", UiMode::Qt},
-                                                {"console", UiMode::Console},
-                                                {"none", UiMode::None}};
-const std::map<std::string, Answer> kAnswers = {{"yes", Answer::Yes},
-                                                {"all", Answer::All},
-                                                {"no", Answer::No},
-                                                {"cancel", Answer::Cancel},
-                                                {"close", Answer::Close}};
+const std::map<std::string, ui::UiMode> kUiModes = {{"auto", ui::UiMode::Auto},
+                                                    {"qt", ui::UiMode::Qt},
+                                                    {"console", ui::UiMode::Console},
+                                                    {"none", ui::UiMode::None}};
+const std::map<std::string, ui::Answer> kAnswers = {{"yes", ui::Answer::Yes},
+                                                    {"all", ui::Answer::All},
+                                                    {"no", ui::Answer::No},
+                                                    {"cancel", ui::Answer::Cancel},
+                                                    {"close", ui::Answer::Close}};
 
 template <class Value>
 std::vector<std::string> Names(const std::map<std::string, Value>& table) {
