@@ -62,7 +62,8 @@ class clsActionIC {
   // keeps the error they trapped where LastError shows it.
   static void KeepTrappedError(ErrorInfo error);
 
-  // The handlers, one file each in actions/, in dispatch order.
+  // The handlers, in dispatch order; each in the file of actions/ named
+  // after its action without "TevSer_" (TevSer_HPriceQry: HPriceQry.cpp).
   ActionResult PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn);
   ActionResult GetSupplyInfo(DictionaryRef dctPara, DictionaryRef& dctReturn);
   ActionResult HistoryPriceQry(DictionaryRef dctPara, DictionaryRef& dctReturn);
