@@ -24,6 +24,7 @@ const std::map<std::string, ui::Answer> kAnswers = {{"yes", ui::Answer::Yes},
 template <class Value>
 std::vector<std::string> Names(const std::map<std::string, Value>& table) {
   std::vector<std::string> names;
+  names.reserve(table.size());
   for (const auto& entry : table) names.push_back(entry.first);
   return names;
 }

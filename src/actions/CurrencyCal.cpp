@@ -105,7 +105,8 @@ void ConvertFields(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_CurrencyCal(const DictionaryRef& dctPara,
+                                             DictionaryRef& dctReturn) {
   return TracedAction("LumoClassActionIC.clsActionIC.TevSer_CurrencyCal 币别转化计算",
                       "TevSer_CurrencyCal:", [&] { ConvertFields(Deref(dctPara), dctReturn); });
 }

@@ -47,7 +47,8 @@ void WriteExchangeRate(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_GetExchangeRate(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_GetExchangeRate(const DictionaryRef& dctPara,
+                                                 DictionaryRef& dctReturn) {
   return TracedAction(
       "LumoClassActionIC.clsActionIC.TevSer_GetExchangeRate 获取币别的汇率",
       "TevSer_GetExchangeRate:", [&] { WriteExchangeRate(Deref(dctPara), dctReturn); });

@@ -12,7 +12,8 @@
 
 namespace lumo {
 
-ActionResult clsActionIC::TevSer_GetMapNumber(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_GetMapNumber(const DictionaryRef& dctPara,
+                                              DictionaryRef& dctReturn) {
   try {
     const Dictionary& para = Deref(dctPara);
     const std::string sPropString = TextOf(para, "PropString");

@@ -143,7 +143,7 @@ void LookUpSupplyPrice(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::GetSupplyInfo(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::GetSupplyInfo(const DictionaryRef& dctPara, DictionaryRef& dctReturn) {
   return TracedAction("LumoClassActionIC.clsActionIC.GetSupplyInfo 供应商信息查询",
                       "GetSupplyInfo:", [&] { LookUpSupplyPrice(Deref(dctPara), dctReturn); });
 }

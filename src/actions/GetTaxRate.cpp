@@ -133,7 +133,8 @@ void WriteTaxRate(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_GetTaxRate(const DictionaryRef& dctPara,
+                                            DictionaryRef& dctReturn) {
   return TracedAction("LumoClassActionIC.clsActionIC.TevSer_GetTaxRate 携带税率",
                       "TevSer_GetTaxRate:", [&] { WriteTaxRate(Deref(dctPara), dctReturn); });
 }

@@ -47,7 +47,7 @@ void ShowPriceHistory(const Dictionary& para) {
 
 }  // namespace
 
-ActionResult clsActionIC::HistoryPriceQry(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::HistoryPriceQry(const DictionaryRef& dctPara, DictionaryRef&) {
   return TracedAction("LumoClassActionIC.clsActionIC.HistoryPriceQry 历史价格信息查询",
                       "HistoryPriceQry:", [&] { ShowPriceHistory(Deref(dctPara)); });
 }

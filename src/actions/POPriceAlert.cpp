@@ -208,7 +208,7 @@ DictionaryRef ItemsOfLines(const AlertRequest& request, const Vector& lines) {
 // The row record of line j: the cells of the entry fields in that line, then
 // those of the header fields.
 DictionaryRef RowRecord(const AlertRequest& request, const FieldLayout& layout, int32_t j) {
-  const DictionaryRef row = layout.entryFields->Clone();
+  DictionaryRef row = layout.entryFields->Clone();
   for (int32_t i = 1; i <= row->Count(); ++i) {
     const std::string key = row->Name(i);
     row->SetValue(key, GetFieldCell(key, request.dctTableInfo, request.vctClassTypeEntry,
@@ -345,7 +345,8 @@ bool AnsweredNo(const VectorRef& overLimit, const Dictionary& lastRow,
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_POPriceAlert(const DictionaryRef& dctPara,
+                                              DictionaryRef& dctReturn) {
   const int32_t trace =
       TraceBegin("LumoClassActionIC.clsActionIC.TevSer_POPriceAlert 采购单价预警");
   const AlertRequest request = ReadRequest(Deref(dctPara));

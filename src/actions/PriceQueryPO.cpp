@@ -149,7 +149,7 @@ void QueryPrice(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::PriceQueryPO(const DictionaryRef& dctPara, DictionaryRef& dctReturn) {
   return TracedAction("LumoClassActionIC.clsActionIC.PriceQueryPO 采购价格资料查询",
                       "PriceQueryPO:", [&] { QueryPrice(Deref(dctPara), dctReturn); });
 }

@@ -99,7 +99,8 @@ VbArray TranslateList(const std::string& sPropString, const VbArray& list, int32
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_SynMapAndItem(const DictionaryRef& dctPara,
+                                               DictionaryRef& dctReturn) {
   try {
     const Dictionary& para = Deref(dctPara);
     const std::string sPropString = TextOf(para, "PropString");

@@ -73,7 +73,7 @@ struct BillTables {
   // The field's column under its page's alias, as Page2.FPrice.
   std::string Qualified(const std::string& fieldKey) const {
     std::string prefix = "Page";
-    const std::string name = GetFieldSqlName(fieldKey, tableInfo, prefix);
+    std::string name = GetFieldSqlName(fieldKey, tableInfo, prefix);
     const size_t point = name.find('.');
     const std::string_view alias = std::string_view(name).substr(0, point);
     if (point == std::string::npos || !IsPlainSqlName(alias)) {
@@ -214,7 +214,7 @@ std::string PriceUpdateSql(const PriceUpdate& u) {
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::TevSer_UpdateItemPrice(const DictionaryRef& dctPara, DictionaryRef&) {
   const int32_t trace =
       TraceBegin("LumoClassActionIC.clsActionIC.TevSer_UpdateItemPrice 更新物料的价格资料");
   try {

@@ -15,7 +15,7 @@
 
 namespace lumo {
 
-ActionResult clsActionIC::TevSer_UpdatePOPrice(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::TevSer_UpdatePOPrice(const DictionaryRef& dctPara, DictionaryRef&) {
   try {
     // The leading number, so a missing or non-numeric id is order 0, which
     // has no entries.

@@ -40,7 +40,7 @@ void ShowStockStatus(const Dictionary& para) {
 
 }  // namespace
 
-ActionResult clsActionIC::ViewStockStatus(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::ViewStockStatus(const DictionaryRef& dctPara, DictionaryRef&) {
   return TracedAction("LumoClassActionIC.clsActionIC.ViewStockStatus 库存状态查询",
                       "ViewStockStatus:", [&] { ShowStockStatus(Deref(dctPara)); });
 }
