@@ -11,19 +11,20 @@
 namespace lumo::app {
 namespace {
 
-const std::map<std::string, UiMode> kUiModes = {{"auto", UiMode::Auto},
-                                                {"qt", UiMode::Qt},
-                                                {"console", UiMode::Console},
-                                                {"none", UiMode::None}};
-const std::map<std::string, Answer> kAnswers = {{"yes", Answer::Yes},
-                                                {"all", Answer::All},
-                                                {"no", Answer::No},
-                                                {"cancel", Answer::Cancel},
-                                                {"close", Answer::Close}};
+const std::map<std::string, ui::UiMode> kUiModes = {{"auto", ui::UiMode::Auto},
+                                                    {"qt", ui::UiMode::Qt},
+                                                    {"console", ui::UiMode::Console},
+                                                    {"none", ui::UiMode::None}};
+const std::map<std::string, ui::Answer> kAnswers = {{"yes", ui::Answer::Yes},
+                                                    {"all", ui::Answer::All},
+                                                    {"no", ui::Answer::No},
+                                                    {"cancel", ui::Answer::Cancel},
+                                                    {"close", ui::Answer::Close}};
 
 template <class Value>
 std::vector<std::string> Names(const std::map<std::string, Value>& table) {
   std::vector<std::string> names;
+  names.reserve(table.size());
   for (const auto& entry : table) names.push_back(entry.first);
   return names;
 }
@@ -57,27 +58,19 @@ void CheckValuesGiven(const CLI::App& app, const std::vector<std::string>& args)
   }
 }
 
-}  // namespace
+// The options as given, before they become Options' values.
+struct Given {
+  std::string ui = "auto";
+  std::string answer;
+  int32_t pick = 0;
+  std::vector<std::string> pairs;
+  const CLI::Option* answerOption = nullptr;
+  const CLI::Option* pickOption = nullptr;
+};
 
-std::pair<std::string, Variant> ParseAssignment(std::string_view text) {
-  const size_t equals = text.find('=');
-  if (equals == 0 || equals == std::string_view::npos) {
-    throw UsageError("expected KEY=VALUE after the action, got \"" + std::string(text) + "\"");
-  }
-  std::string key(text.substr(0, equals));
-  std::string_view value = text.substr(equals + 1);
-  hosting::Json json = hosting::Json::parse(value, nullptr, /*allow_exceptions=*/false);
-  if (json.is_discarded()) return {std::move(key), Variant(value)};
-  try {
-    return {std::move(key), hosting::VariantFromJson(json, /*level=*/1)};
-  } catch (const hosting::JsonError& error) {
-    throw UsageError(key + ": " + error.what());
-  }
-}
-
-Options ParseOptions(const std::vector<std::string>& args) {
-  Options options;
-  CLI::App app("Runs one action of the component and prints its outcome as JSON.", "lumo-action");
+// Declares the command line on app: the values go into options, or into
+// given where they are still to be read.
+void DeclareOptions(CLI::App& app, Options& options, Given& given) {
   app.footer("Or: lumo-action --create-db PATH [--empty]");
   app.set_help_flag("-h,--help", "print this help and stop");
   app.set_version_flag("--version", "lumo-action " LUMO_VERSION, "print the version and stop");
@@ -99,19 +92,16 @@ Options ParseOptions(const std::vector<std::string>& args) {
       ->type_name("FILE");
   app.add_option("--return", options.returnFile, "the starting dctReturn as a JSON file")
       ->type_name("FILE");
-  std::string ui = "auto";
-  app.add_option("--ui", ui, "how dialogs are shown: auto, qt, console or none")
+  app.add_option("--ui", given.ui, "how dialogs are shown: auto, qt, console or none")
       ->type_name("MODE")
       ->check(CLI::IsMember(Names(kUiModes)).description(""));
-  std::string answer;
-  auto* answerOption = app.add_option("--answer", answer,
+  given.answerOption = app.add_option("--answer", given.answer,
                                       "the answer every dialog gets without asking: yes, "
                                       "all, no, cancel or close")
                            ->type_name("ANSWER")
                            ->check(CLI::IsMember(Names(kAnswers)).description(""));
-  int32_t pick = 0;
-  auto* pickOption =
-      app.add_option("--pick", pick,
+  given.pickOption =
+      app.add_option("--pick", given.pick,
                      "the record (from 1) every list picks without asking; 0 cancels")
           ->type_name("N")
           ->check(CLI::Range(0, INT32_MAX).description(""));
@@ -120,10 +110,33 @@ Options ParseOptions(const std::vector<std::string>& args) {
       ->type_name("FILE");
   app.add_option("ACTION", options.action, "the action to run, e.g. TevSer_GetExchangeRate")
       ->type_name("");
-  std::vector<std::string> pairs;
-  app.add_option("pairs", pairs, "entries added to dctPara (VALUE as JSON, else as text)")
+  app.add_option("pairs", given.pairs, "entries added to dctPara (VALUE as JSON, else as text)")
       ->type_name("KEY=VALUE");
+}
 
+}  // namespace
+
+std::pair<std::string, Variant> ParseAssignment(std::string_view text) {
+  const size_t equals = text.find('=');
+  if (equals == 0 || equals == std::string_view::npos) {
+    throw UsageError("expected KEY=VALUE after the action, got \"" + std::string(text) + "\"");
+  }
+  std::string key(text.substr(0, equals));
+  std::string_view value = text.substr(equals + 1);
+  hosting::Json json = hosting::Json::parse(value, nullptr, /*allow_exceptions=*/false);
+  if (json.is_discarded()) return {std::move(key), Variant(value)};
+  try {
+    return {std::move(key), hosting::VariantFromJson(json, /*level=*/1)};
+  } catch (const hosting::JsonError& error) {
+    throw UsageError(key + ": " + error.what());
+  }
+}
+
+Options ParseOptions(const std::vector<std::string>& args) {
+  Options options;
+  CLI::App app("Runs one action of the component and prints its outcome as JSON.", "lumo-action");
+  Given given;
+  DeclareOptions(app, options, given);
   try {
     CheckValuesGiven(app, args);
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 pops from the back
@@ -138,15 +151,15 @@ Options ParseOptions(const std::vector<std::string>& args) {
     // Run prints a message on one line; CLI11's ends in a line feed.
     throw UsageError(std::string(vb::TrimWhiteSpace(error.what())));
   }
-  options.ui = kUiModes.at(ui);
-  if (answerOption->count() > 0) options.answer = kAnswers.at(answer);
-  if (pickOption->count() > 0) options.pick = pick;
+  options.ui = kUiModes.at(given.ui);
+  if (given.answerOption->count() > 0) options.answer = kAnswers.at(given.answer);
+  if (given.pickOption->count() > 0) options.pick = given.pick;
 
   if (options.createDb) {
-    const bool actionInput = app.count("ACTION") > 0 || !pairs.empty() || options.db ||
+    const bool actionInput = app.count("ACTION") > 0 || !given.pairs.empty() || options.db ||
                              options.props || options.paraFile || options.returnFile ||
                              options.traceFile || app.count("--ui") > 0 ||
-                             answerOption->count() > 0 || options.pick;
+                             given.answerOption->count() > 0 || options.pick;
     if (actionInput) {
       throw UsageError("--create-db takes no other option than --empty, and no action");
     }
@@ -157,7 +170,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   if (options.paraFile == "-" && options.returnFile == "-") {
     throw UsageError("--para and --return cannot both read standard input");
   }
-  for (const std::string& pair : pairs) options.assignments.push_back(ParseAssignment(pair));
+  for (const std::string& pair : given.pairs) options.assignments.push_back(ParseAssignment(pair));
   return options;
 }
 

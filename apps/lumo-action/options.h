@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/ui/presenter_choice.h"
 #include "platform/variant.h"
 
 namespace lumo::app {
@@ -24,10 +25,6 @@ class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-enum class UiMode { Auto, Qt, Console, None };
-// How a non-interactive run answers a dialog.
-enum class Answer { Yes, All, No, Cancel, Close };
 
 struct Options {
   // Set when --help or --version was asked for: print it and do nothing else.
@@ -42,8 +39,8 @@ struct Options {
   std::optional<std::string> paraFile;
   std::optional<std::string> returnFile;
   std::optional<std::string> traceFile;
-  UiMode ui = UiMode::Auto;
-  std::optional<Answer> answer;
+  ui::UiMode ui = ui::UiMode::Auto;
+  std::optional<ui::Answer> answer;  // how a non-interactive run answers a dialog
   std::optional<int32_t> pick;
   std::string action;
   std::vector<std::pair<std::string, Variant>> assignments;

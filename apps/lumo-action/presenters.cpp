@@ -16,36 +16,6 @@ namespace lumo::app {
 
 namespace {
 
-ui::UiMode ModeOf(UiMode mode) {
-  switch (mode) {
-    case UiMode::Qt:
-      return ui::UiMode::Qt;
-    case UiMode::Console:
-      return ui::UiMode::Console;
-    case UiMode::None:
-      return ui::UiMode::None;
-    case UiMode::Auto:
-      break;
-  }
-  return ui::UiMode::Auto;
-}
-
-ui::Answer AnswerOf(Answer answer) {
-  switch (answer) {
-    case Answer::Yes:
-      return ui::Answer::Yes;
-    case Answer::All:
-      return ui::Answer::All;
-    case Answer::No:
-      return ui::Answer::No;
-    case Answer::Cancel:
-      return ui::Answer::Cancel;
-    case Answer::Close:
-      break;
-  }
-  return ui::Answer::Close;
-}
-
 // The language the property string names; none when it cannot be read (the
 // action then says why).
 std::string SessionLanguage(const std::string& props) {
@@ -61,10 +31,7 @@ std::string SessionLanguage(const std::string& props) {
 std::unique_ptr<ui::UiRegistration> RegisterPresenter(const Options& options,
                                                       const std::string& props, std::istream& in,
                                                       std::ostream& err) {
-  ui::PresenterChoice choice;
-  choice.ui = ModeOf(options.ui);
-  if (options.answer) choice.answer = AnswerOf(*options.answer);
-  choice.pick = options.pick;
+  const ui::PresenterChoice choice{options.ui, options.answer, options.pick};
 
   ui::PresenterSetup setup{in, err, nullptr, nullptr};
   setup.language = SessionLanguage(props);

@@ -10,7 +10,7 @@
 
 #include "core/cls_action_ic.h"
 #include "core/para.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/sys_info.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -66,7 +66,7 @@ constexpr std::array<const char*, 5> kFields = {"P_CalField1", "P_CalField2", "P
 // The action's body; a return before the fields are written is one of its
 // early ends, which leave dctReturn untouched.
 void ConvertFields(const Dictionary& para, DictionaryRef& dctReturn) {
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   if (vb::Trim(sPropString).empty()) Raise(-1, "PropString", "Propstring is empty!");
 
   const int32_t lCurrencyID = LeadingWholeNumberOr(para, "P_CurrencyID", 0);
@@ -105,15 +105,10 @@ void ConvertFields(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_CurrencyCal(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.TevSer_CurrencyCal 币别转化计算");
-  try {
-    ConvertFields(Deref(dctPara), dctReturn);
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "TevSer_CurrencyCal:");
-  }
+ActionResult clsActionIC::TevSer_CurrencyCal(const DictionaryRef& dctPara,
+                                             DictionaryRef& dctReturn) {
+  return TracedAction("LumoClassActionIC.clsActionIC.TevSer_CurrencyCal 币别转化计算",
+                      "TevSer_CurrencyCal:", [&] { ConvertFields(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo

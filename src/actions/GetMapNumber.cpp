@@ -5,20 +5,22 @@
 #include <string>
 
 #include "core/cls_action_ic.h"
+#include "core/para.h"
 #include "core/query.h"
 #include "platform/error.h"
 #include "platform/vb.h"
 
 namespace lumo {
 
-ActionResult clsActionIC::TevSer_GetMapNumber(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_GetMapNumber(const DictionaryRef& dctPara,
+                                              DictionaryRef& dctReturn) {
   try {
     const Dictionary& para = Deref(dctPara);
-    const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+    const std::string sPropString = TextOf(para, "PropString");
     // Each the leading number of its value, rounded half to even.
-    const int16_t iMapType = vb::RoundToInteger(vb::Val(para.GetValue("P_MapType", 0)));
-    const int32_t lPartnerID = vb::RoundToLong(vb::Val(para.GetValue("P_SupplierOrCustomerID", 0)));
-    const int32_t lItemID = vb::RoundToLong(vb::Val(para.GetValue("P_ICItemID", 0)));
+    const int16_t iMapType = vb::RoundToInteger(LeadingNumberOr(para, "P_MapType", 0));
+    const int32_t lPartnerID = LeadingWholeNumberOr(para, "P_SupplierOrCustomerID", 0);
+    const int32_t lItemID = LeadingWholeNumberOr(para, "P_ICItemID", 0);
 
     if (!dctReturn) dctReturn = NewDictionary();
     dctReturn->SetValue("P_MapID", "");

@@ -15,7 +15,7 @@
 #include "core/item_ids.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "platform/error.h"
 #include "platform/object.h"
 #include "platform/vb.h"
@@ -81,8 +81,7 @@ std::optional<Variant> PartnerRate(const std::string& sPropString, int32_t lComp
 // when the query finds no row at all. The ids are read here only: the
 // partner's rate never looks at them, so they cannot fail it.
 std::optional<Variant> ItemRates(const std::string& sPropString, const Dictionary& para) {
-  const ItemIds ids =
-      ReadItemIds(para.Lookup("P_ICItemID") ? para.GetValue("P_ICItemID", "") : Variant(""));
+  const ItemIds ids = ReadItemIds(para.GetValue("P_ICItemID", ""));
   if (vb::Trim(ids.list).empty()) return std::nullopt;
   const RecordsetRef rs =
       GetRecordset(sPropString, "SELECT FTaxRate,FItemID FROM t_ICItemMaterial WHERE FItemID IN (" +
@@ -107,14 +106,13 @@ std::optional<Variant> ItemRates(const std::string& sPropString, const Dictionar
 // The action's body; nullopt is one of its early ends, which leave
 // dctReturn untouched.
 std::optional<Variant> TaxRate(const Dictionary& para) {
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   if (vb::Trim(sPropString).empty()) Raise(-1, "PropString", "Propstring is empty!");
 
   const int32_t lSystemType = LeadingWholeNumberOr(para, "P_SystemType", 0);
   const int32_t lCompanyType = LeadingWholeNumberOr(para, "P_CompanyType", 0);
   const int32_t lCompanyID = LeadingWholeNumberOr(para, "P_CompanyID", 0);
-  std::string sOption =
-      para.Lookup("P_TaxRateOption") ? vb::CStr(para.GetValue("P_TaxRateOption", "")) : "";
+  std::string sOption = TextOf(para, "P_TaxRateOption");
 
   if (vb::Trim(sOption).empty()) {
     sOption = GetSystemProfile(sPropString, "IC",
@@ -126,20 +124,19 @@ std::optional<Variant> TaxRate(const Dictionary& para) {
   return ItemRates(sPropString, para);
 }
 
+void WriteTaxRate(const Dictionary& para, DictionaryRef& dctReturn) {
+  if (std::optional<Variant> rate = TaxRate(para)) {
+    if (!dctReturn) dctReturn = NewDictionary();
+    dctReturn->SetValue("P_TaxRate", std::move(*rate));
+  }
+}
+
 }  // namespace
 
-ActionResult clsActionIC::TevSer_GetTaxRate(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.TevSer_GetTaxRate 携带税率");
-  try {
-    if (std::optional<Variant> rate = TaxRate(Deref(dctPara))) {
-      if (!dctReturn) dctReturn = NewDictionary();
-      dctReturn->SetValue("P_TaxRate", std::move(*rate));
-    }
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "TevSer_GetTaxRate:");
-  }
+ActionResult clsActionIC::TevSer_GetTaxRate(const DictionaryRef& dctPara,
+                                            DictionaryRef& dctReturn) {
+  return TracedAction("LumoClassActionIC.clsActionIC.TevSer_GetTaxRate 携带税率",
+                      "TevSer_GetTaxRate:", [&] { WriteTaxRate(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo

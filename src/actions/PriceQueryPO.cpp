@@ -9,7 +9,7 @@
 #include "core/cls_action_ic.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/supply_face.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -51,9 +51,8 @@ Request ReadRequest(const Dictionary& para) {
   const int32_t lInvStyle = LeadingWholeNumberOr(para, "P_InvStyle", 0);
   r.lCalSupTax = WholeNumberOr(para, "P_CalSupTax", 0);
   r.lCalDiscount = WholeNumberOr(para, "P_CalDiscount", 0);
-  if (para.Lookup("P_POOrderTaxInPrice"))
-    r.sTaxInPrice = vb::CStr(para.Value("P_POOrderTaxInPrice"));
-  r.sPropString = vb::CStr(para.GetValue("PropString", ""));
+  r.sTaxInPrice = TextOf(para, "P_POOrderTaxInPrice");
+  r.sPropString = TextOf(para, "PropString");
 
   if (lInvStyle == kOrdinaryInvoice) {
     r.lPriceType = 1;
@@ -150,15 +149,9 @@ void QueryPrice(const Dictionary& para, DictionaryRef& dctReturn) {
 
 }  // namespace
 
-ActionResult clsActionIC::PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.PriceQueryPO 采购价格资料查询");
-  try {
-    QueryPrice(Deref(dctPara), dctReturn);
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "PriceQueryPO:");
-  }
+ActionResult clsActionIC::PriceQueryPO(const DictionaryRef& dctPara, DictionaryRef& dctReturn) {
+  return TracedAction("LumoClassActionIC.clsActionIC.PriceQueryPO 采购价格资料查询",
+                      "PriceQueryPO:", [&] { QueryPrice(Deref(dctPara), dctReturn); });
 }
 
 }  // namespace lumo

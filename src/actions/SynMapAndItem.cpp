@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/cls_action_ic.h"
+#include "core/para.h"
 #include "core/query.h"
 #include "platform/error.h"
 #include "platform/vb.h"
@@ -19,11 +20,6 @@
 namespace lumo {
 
 namespace {
-
-// The leading number of a value, rounded half to even.
-int32_t WholeNumberOf(const Variant& value) {
-  return vb::RoundToLong(vb::Val(value));
-}
 
 // The values at positions 1 to upper; an Empty element counts as 0.
 std::vector<int32_t> ListValues(const VbArray& list, int32_t upper) {
@@ -34,7 +30,7 @@ std::vector<int32_t> ListValues(const VbArray& list, int32_t upper) {
     if (element.kind() == Variant::Kind::Long) {
       values.push_back(element.AsLong());  // its own leading number, without the text round trip
     } else {
-      values.push_back(element.IsEmpty() ? 0 : WholeNumberOf(element));
+      values.push_back(element.IsEmpty() ? 0 : vb::RoundToLong(vb::Val(element)));
     }
   }
   return values;
@@ -103,13 +99,14 @@ VbArray TranslateList(const std::string& sPropString, const VbArray& list, int32
 
 }  // namespace
 
-ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef dctPara, DictionaryRef& dctReturn) {
+ActionResult clsActionIC::TevSer_SynMapAndItem(const DictionaryRef& dctPara,
+                                               DictionaryRef& dctReturn) {
   try {
     const Dictionary& para = Deref(dctPara);
-    const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
-    const int32_t lMapType = WholeNumberOf(para.GetValue("P_MapType", 0));
-    const int32_t lSynType = WholeNumberOf(para.GetValue("P_SynType", 0));
-    const int32_t lPartnerID = WholeNumberOf(para.GetValue("P_SupplierOrCustomerID", 0));
+    const std::string sPropString = TextOf(para, "PropString");
+    const int32_t lMapType = LeadingWholeNumberOr(para, "P_MapType", 0);
+    const int32_t lSynType = LeadingWholeNumberOr(para, "P_SynType", 0);
+    const int32_t lPartnerID = LeadingWholeNumberOr(para, "P_SupplierOrCustomerID", 0);
     if (lPartnerID == 0 || !para.Lookup("P_ICItemID")) return 0;
 
     const Variant value = para.Value("P_ICItemID");
@@ -120,7 +117,7 @@ ActionResult clsActionIC::TevSer_SynMapAndItem(DictionaryRef dctPara, Dictionary
       return 0;
     }
 
-    const int32_t lValue = WholeNumberOf(para.GetValue("P_ICItemID", 0));
+    const int32_t lValue = LeadingWholeNumberOr(para, "P_ICItemID", 0);
     if (!dctReturn) dctReturn = NewDictionary();
     dctReturn->SetValue("P_MapID", "");
     if (lMapType != 0) return 0;  // no statement for other map types: P_MapID stays empty

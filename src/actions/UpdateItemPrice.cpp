@@ -7,15 +7,14 @@
 // prices from the saved bill tables; of the bill in memory only its id and
 // its red/blue flag are read. Errors are not passed on: the result is 1.
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "collections/vector.h"
 #include "core/bill.h"
 #include "core/cls_action_ic.h"
 #include "core/lang.h"
+#include "core/para.h"
 #include "core/props.h"
 #include "core/query.h"
 #include "core/trace.h"
@@ -27,24 +26,6 @@ namespace lumo {
 namespace {
 
 constexpr const char* kSource = "TevSer_UpdateItemPrice";
-
-// A collection of dctPara; nullptr for an absent key or Nothing, error 13 for
-// a value that is not an object.
-template <class T>
-std::shared_ptr<T> CollectionOf(const Dictionary& dctPara, std::string_view key) {
-  const Variant value = dctPara.GetValue(key, nullptr);
-  return value.IsNothing() ? nullptr : ObjectAs<T>(value);
-}
-
-// A field key of dctPara, trimmed; "" when absent.
-std::string FieldKeyOf(const Dictionary& dctPara, std::string_view key) {
-  return vb::Trim(vb::CStr(dctPara.GetValue(key, "")));
-}
-
-// A number of dctPara: its leading number, rounded half to even.
-int32_t WholeNumberOf(const Dictionary& dctPara, std::string_view key, Variant defaultValue) {
-  return vb::RoundToLong(vb::Val(dctPara.GetValue(key, std::move(defaultValue))));
-}
 
 // Mended: names from the bill description went into the statement as they
 // stood. Only plain names pass, so no description can change what the
@@ -92,7 +73,7 @@ struct BillTables {
   // The field's column under its page's alias, as Page2.FPrice.
   std::string Qualified(const std::string& fieldKey) const {
     std::string prefix = "Page";
-    const std::string name = GetFieldSqlName(fieldKey, tableInfo, prefix);
+    std::string name = GetFieldSqlName(fieldKey, tableInfo, prefix);
     const size_t point = name.find('.');
     const std::string_view alias = std::string_view(name).substr(0, point);
     if (point == std::string::npos || !IsPlainSqlName(alias)) {
@@ -109,113 +90,140 @@ struct BillTables {
   }
 };
 
+// What dctPara asks for: the bill, and the field keys of the values the
+// price is made of ("" for one not configured).
+struct PriceUpdate {
+  BillTables bill;
+  DictionaryRef dctData;
+  int32_t lPriceType = 0;
+  std::string sCurrencyKey, sExchangeRateKey, sItemKey, sPriceKey, sUnitKey, sTaxRateKey,
+      sDiscountRateKey;
+  int32_t lTaxInPrice = 0, lTargetTaxInPrice = 0;
+  std::string sROBKey;
+};
+
+PriceUpdate ReadRequest(const Dictionary& para) {
+  PriceUpdate u;
+  u.bill.classType = CollectionOf<Dictionary>(para, "dctClassType");
+  u.bill.tableInfo = CollectionOf<Dictionary>(para, "dctTableInfo");
+  u.dctData = CollectionOf<Dictionary>(para, "dctData");
+  u.bill.classTypeEntry = CollectionOf<Vector>(para, "vctClassTypeEntry");
+  u.lPriceType = LeadingWholeNumberOr(para, "P_PriceType", 0);
+  u.sCurrencyKey = TrimmedTextOf(para, "P_CurrencyKEY");
+  u.sExchangeRateKey = TrimmedTextOf(para, "P_ExChangeRateKEY");
+  u.sItemKey = TrimmedTextOf(para, "P_ItemKEY");
+  u.sPriceKey = TrimmedTextOf(para, "P_PriceKEY");
+  u.sUnitKey = TrimmedTextOf(para, "P_UnitKEY");
+  u.sTaxRateKey = TrimmedTextOf(para, "P_TaxRateKEY");
+  u.sDiscountRateKey = TrimmedTextOf(para, "P_DiscountRateKEY");
+  u.lTaxInPrice = LeadingWholeNumberOr(para, "P_TaxInPrice", 0);
+  u.lTargetTaxInPrice = LeadingWholeNumberOr(para, "P_TargetTaxInPrice", 0);
+  u.sROBKey = TrimmedTextOf(para, "P_ROBKEY");
+
+  if (u.sItemKey.empty()) Raise(-1, kSource, GetLangText("函数没有配置物料字段"));
+  if (u.sPriceKey.empty()) Raise(-1, kSource, GetLangText("函数没有配置价格字段"));
+  return u;
+}
+
+// The header page is that of the first configured header field, the entry
+// page that of the first configured entry field, in this order. Returns
+// whether the red/blue flag lies on a header page.
+bool FindPages(PriceUpdate& u) {
+  BillTables& bill = u.bill;
+  bool robOnHeader = false;
+  for (const std::string* key : {&u.sCurrencyKey, &u.sExchangeRateKey, &u.sItemKey, &u.sPriceKey,
+                                 &u.sUnitKey, &u.sTaxRateKey, &u.sDiscountRateKey, &u.sROBKey}) {
+    const DictionaryRef info = GetFieldInfo(bill.tableInfo, *key);
+    if (!info) continue;  // blank or not described
+    const int32_t page = vb::CLng(info->Value("FPage"));
+    if (bill.IsEntryPage(page)) {
+      if (bill.entryPage == 0 && page >= 1) bill.entryPage = page;
+    } else {
+      if (bill.headerPage == 0 && page >= 1) bill.headerPage = page;
+      if (*key == u.sROBKey) robOnHeader = true;
+    }
+  }
+
+  // Filled in: with no configured field on a header page (only the item
+  // and the price configured) the statement would name a page 0 that no
+  // bill has. The bill's first header page holds the id it selects by.
+  if (bill.headerPage == 0) bill.headerPage = bill.FirstHeaderPage();
+  return robOnHeader;
+}
+
+// A red bill (flag 1 on a header page) changes no prices.
+bool IsRedBill(const PriceUpdate& u, bool robOnHeader) {
+  if (!robOnHeader) return false;
+  const DictionaryRef cell =
+      GetFieldCell(u.sROBKey, u.bill.tableInfo, u.bill.classTypeEntry, u.dctData, 1);
+  return cell && vb::CLng(cell->Value("FFLD")) == 1;
+}
+
+// The one UPDATE: the price of each item's last entry line, converted and
+// rounded, into the item master.
+std::string PriceUpdateSql(const PriceUpdate& u) {
+  const BillTables& bill = u.bill;
+  const PriceTarget target = u.lPriceType == 0 ? PriceTarget{"FOrderPrice", "t_ICItemCore"}
+                                               : PriceTarget{"FSalePrice", "t_ICItemMaterial"};
+  const std::string h = std::to_string(bill.headerPage);
+  const std::string e = std::to_string(bill.entryPage);
+  const std::string sEntryTable = bill.TableOf(bill.entryPage);
+  const std::string sHeaderTable = bill.TableOf(bill.headerPage);
+  const std::string sKey = bill.ClassTypeColumn("FPrimaryKey");
+  const std::string sIndex = bill.ClassTypeColumn("FIndexKey");
+  const std::string sItem = bill.Qualified(u.sItemKey);
+  // Mended: the bill's id went into the statement as it stood.
+  const std::string sFID = vb::CStr(Deref(u.dctData).Value("FID"));
+  if (!IsWholeNumberText(sFID)) {
+    Raise(-1, kSource, "The bill's FID is not a whole number: \"" + sFID + "\"");
+  }
+
+  std::string sql = "Update t0 set t0." + std::string(target.column) + " = ";
+  sql += "Round( " + bill.Qualified(u.sPriceKey);
+  if (!u.sTaxRateKey.empty()) {
+    if (u.lTargetTaxInPrice == 1 && u.lTaxInPrice == 0) {
+      sql += " * (( 100 + " + bill.Qualified(u.sTaxRateKey) + " ) / 100 ) ";
+    } else if (u.lTargetTaxInPrice != 1 && u.lTaxInPrice == 1) {
+      sql += " * ( 100 / ( 100 + " + bill.Qualified(u.sTaxRateKey) + " ) ) ";
+    }
+  }
+  if (!u.sExchangeRateKey.empty()) sql += " * " + bill.Qualified(u.sExchangeRateKey);
+  if (!u.sDiscountRateKey.empty()) {
+    sql += " * ((100 - " + bill.Qualified(u.sDiscountRateKey) + ")  / 100 ) ";
+  }
+  if (!u.sUnitKey.empty()) {
+    sql += " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end ) ";
+  }
+  sql += " , t1.FPriceDecimal)\r\n";
+  sql += "From " + sEntryTable + " Page" + e + "\r\n";
+  sql += "Inner Join " + sHeaderTable + " Page" + h + " On Page" + h + "." + sKey + " = Page" + e +
+         "." + sKey + "\r\n";
+  sql += "Inner Join " + std::string(target.table) + " t0 on t0.FItemID = " + sItem + "\r\n";
+  sql += "Inner Join t_ICItem t1 on t1.FItemID = " + sItem + "\r\n";
+  if (!u.sUnitKey.empty()) {
+    sql +=
+        "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = " + bill.Qualified(u.sUnitKey) + "\r\n";
+  }
+  sql += "Where Page" + h + "." + sKey + " = " + sFID + "\r\n";
+  sql += " AND Page" + e + "." + sIndex + " = ";
+  sql += "( Select Max(" + sIndex + ") From " + sEntryTable;
+  sql += " Where " + sKey + " = Page" + e + "." + sKey;
+  sql += " And " + bill.Bare(u.sItemKey) + " = " + sItem + " )";
+  return sql;
+}
+
 }  // namespace
 
-ActionResult clsActionIC::TevSer_UpdateItemPrice(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::TevSer_UpdateItemPrice(const DictionaryRef& dctPara, DictionaryRef&) {
   const int32_t trace =
       TraceBegin("LumoClassActionIC.clsActionIC.TevSer_UpdateItemPrice 更新物料的价格资料");
   try {
-    const Dictionary& para = Deref(dctPara);
-    BillTables bill;
-    bill.classType = CollectionOf<Dictionary>(para, "dctClassType");
-    bill.tableInfo = CollectionOf<Dictionary>(para, "dctTableInfo");
-    const DictionaryRef dctData = CollectionOf<Dictionary>(para, "dctData");
-    bill.classTypeEntry = CollectionOf<Vector>(para, "vctClassTypeEntry");
-    const int32_t lPriceType = WholeNumberOf(para, "P_PriceType", 0);
-    const std::string sCurrencyKey = FieldKeyOf(para, "P_CurrencyKEY");
-    const std::string sExchangeRateKey = FieldKeyOf(para, "P_ExChangeRateKEY");
-    const std::string sItemKey = FieldKeyOf(para, "P_ItemKEY");
-    const std::string sPriceKey = FieldKeyOf(para, "P_PriceKEY");
-    const std::string sUnitKey = FieldKeyOf(para, "P_UnitKEY");
-    const std::string sTaxRateKey = FieldKeyOf(para, "P_TaxRateKEY");
-    const std::string sDiscountRateKey = FieldKeyOf(para, "P_DiscountRateKEY");
-    const int32_t lTaxInPrice = WholeNumberOf(para, "P_TaxInPrice", 0);
-    const int32_t lTargetTaxInPrice = WholeNumberOf(para, "P_TargetTaxInPrice", "");
-    const std::string sROBKey = FieldKeyOf(para, "P_ROBKEY");
-
-    if (sItemKey.empty()) Raise(-1, kSource, GetLangText("函数没有配置物料字段"));
-    if (sPriceKey.empty()) Raise(-1, kSource, GetLangText("函数没有配置价格字段"));
-
-    // The header page is that of the first configured header field, the entry
-    // page that of the first configured entry field, in this order.
-    bool robOnHeader = false;
-    for (const std::string* key : {&sCurrencyKey, &sExchangeRateKey, &sItemKey, &sPriceKey,
-                                   &sUnitKey, &sTaxRateKey, &sDiscountRateKey, &sROBKey}) {
-      const DictionaryRef info = GetFieldInfo(bill.tableInfo, *key);
-      if (!info) continue;  // blank or not described
-      const int32_t page = vb::CLng(info->Value("FPage"));
-      if (bill.IsEntryPage(page)) {
-        if (bill.entryPage == 0 && page >= 1) bill.entryPage = page;
-      } else {
-        if (bill.headerPage == 0 && page >= 1) bill.headerPage = page;
-        if (*key == sROBKey) robOnHeader = true;
-      }
+    PriceUpdate update = ReadRequest(Deref(dctPara));
+    const bool robOnHeader = FindPages(update);
+    if (!IsRedBill(update, robOnHeader)) {
+      // The session's own property string, not the one in dctPara.
+      GetRecordset(GetPropsString(), PriceUpdateSql(update));
     }
-
-    // Filled in: with no configured field on a header page (only the item
-    // and the price configured) the statement would name a page 0 that no
-    // bill has. The bill's first header page holds the id it selects by.
-    if (bill.headerPage == 0) bill.headerPage = bill.FirstHeaderPage();
-
-    // A red bill (flag 1) changes no prices.
-    if (robOnHeader) {
-      const DictionaryRef cell =
-          GetFieldCell(sROBKey, bill.tableInfo, bill.classTypeEntry, dctData, 1);
-      if (cell && vb::CLng(cell->Value("FFLD")) == 1) {
-        TraceEnd(trace, 1);
-        return 0;
-      }
-    }
-
-    const PriceTarget target = lPriceType == 0 ? PriceTarget{"FOrderPrice", "t_ICItemCore"}
-                                               : PriceTarget{"FSalePrice", "t_ICItemMaterial"};
-    const std::string h = std::to_string(bill.headerPage);
-    const std::string e = std::to_string(bill.entryPage);
-    const std::string sEntryTable = bill.TableOf(bill.entryPage);
-    const std::string sHeaderTable = bill.TableOf(bill.headerPage);
-    const std::string sKey = bill.ClassTypeColumn("FPrimaryKey");
-    const std::string sIndex = bill.ClassTypeColumn("FIndexKey");
-    const std::string sItem = bill.Qualified(sItemKey);
-    // Mended: the bill's id went into the statement as it stood.
-    const std::string sFID = vb::CStr(Deref(dctData).Value("FID"));
-    if (!IsWholeNumberText(sFID)) {
-      Raise(-1, kSource, "The bill's FID is not a whole number: \"" + sFID + "\"");
-    }
-
-    std::string sql = "Update t0 set t0." + std::string(target.column) + " = ";
-    sql += "Round( " + bill.Qualified(sPriceKey);
-    if (!sTaxRateKey.empty()) {
-      if (lTargetTaxInPrice == 1 && lTaxInPrice == 0) {
-        sql += " * (( 100 + " + bill.Qualified(sTaxRateKey) + " ) / 100 ) ";
-      } else if (lTargetTaxInPrice != 1 && lTaxInPrice == 1) {
-        sql += " * ( 100 / ( 100 + " + bill.Qualified(sTaxRateKey) + " ) ) ";
-      }
-    }
-    if (!sExchangeRateKey.empty()) sql += " * " + bill.Qualified(sExchangeRateKey);
-    if (!sDiscountRateKey.empty()) {
-      sql += " * ((100 - " + bill.Qualified(sDiscountRateKey) + ")  / 100 ) ";
-    }
-    if (!sUnitKey.empty()) {
-      sql += " / (Case When IsNull(t2.FCoefficient,0) = 0 then 1 else t2.FCoefficient end ) ";
-    }
-    sql += " , t1.FPriceDecimal)\r\n";
-    sql += "From " + sEntryTable + " Page" + e + "\r\n";
-    sql += "Inner Join " + sHeaderTable + " Page" + h + " On Page" + h + "." + sKey + " = Page" +
-           e + "." + sKey + "\r\n";
-    sql += "Inner Join " + std::string(target.table) + " t0 on t0.FItemID = " + sItem + "\r\n";
-    sql += "Inner Join t_ICItem t1 on t1.FItemID = " + sItem + "\r\n";
-    if (!sUnitKey.empty()) {
-      sql +=
-          "Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = " + bill.Qualified(sUnitKey) + "\r\n";
-    }
-    sql += "Where Page" + h + "." + sKey + " = " + sFID + "\r\n";
-    sql += " AND Page" + e + "." + sIndex + " = ";
-    sql += "( Select Max(" + sIndex + ") From " + sEntryTable;
-    sql += " Where " + sKey + " = Page" + e + "." + sKey;
-    sql += " And " + bill.Bare(sItemKey) + " = " + sItem + " )";
-
-    // The session's own property string, not the one in dctPara.
-    GetRecordset(GetPropsString(), sql);
     TraceEnd(trace, 1);
     return 0;
   } catch (...) {

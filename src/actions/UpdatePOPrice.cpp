@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/cls_action_ic.h"
+#include "core/para.h"
 #include "core/props.h"
 #include "core/query.h"
 #include "platform/error.h"
@@ -14,11 +15,11 @@
 
 namespace lumo {
 
-ActionResult clsActionIC::TevSer_UpdatePOPrice(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::TevSer_UpdatePOPrice(const DictionaryRef& dctPara, DictionaryRef&) {
   try {
     // The leading number, so a missing or non-numeric id is order 0, which
     // has no entries.
-    const int32_t lInterID = vb::RoundToLong(vb::Val(Deref(dctPara).GetValue("P_InterID", "")));
+    const int32_t lInterID = LeadingWholeNumberOr(Deref(dctPara), "P_InterID", 0);
     const std::string sOrder = std::to_string(lInterID);
     // The session's own property string, not the one in dctPara.
     const std::string sPropString = GetPropsString();

@@ -24,7 +24,8 @@ bool Dictionary::Lookup(std::string_view key) const {
 
 Variant Dictionary::GetValue(std::string_view key, Variant defaultValue) const {
   auto found = positions_.find(key);
-  return found == positions_.end() ? defaultValue : entries_[found->second].second;
+  if (found == positions_.end()) return defaultValue;  // moved, not copied
+  return entries_[found->second].second;
 }
 
 const std::string& Dictionary::Name(int32_t position) const {

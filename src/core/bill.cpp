@@ -84,7 +84,7 @@ std::string GetFieldSqlName(const std::string& fieldKey, const DictionaryRef& dc
   const DictionaryRef info = GetFieldInfo(dctTableInfo, fieldKey);
   if (!info) return {};
   aliasPrefix = vb::Trim(aliasPrefix);
-  const std::string column = vb::CStr(info->Value("FFieldName"));
+  std::string column = vb::CStr(info->Value("FFieldName"));
   if (aliasPrefix.empty()) return column;
   return aliasPrefix + vb::CStr(info->Value("FPage")) + "." + column;
 }

@@ -52,6 +52,7 @@ bool clsActionIC::HasAction(std::string_view sFunction) {
 
 std::vector<std::string_view> clsActionIC::ActionNames() {
   std::vector<std::string_view> names;
+  names.reserve(kActions.size());
   for (const Action& action : kActions) names.push_back(action.name);
   return names;
 }

@@ -21,7 +21,8 @@ char32_t DecodeUtf8(std::string_view text, size_t& i) {
   if (lead < 0x80) {
     ++i;
     return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
+  }
+  if ((lead & 0xE0) == 0xC0) {
     length = 2, code = lead & 0x1F, smallest = 0x80;
   } else if ((lead & 0xF0) == 0xE0) {
     length = 3, code = lead & 0x0F, smallest = 0x800;

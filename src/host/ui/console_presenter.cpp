@@ -35,6 +35,7 @@ std::vector<Choice> Choices(const ListDialogControls& controls) {
   }
   std::sort(shown.begin(), shown.end());
   std::vector<Choice> choices;
+  choices.reserve(shown.size());
   for (const auto& [left, answer] : shown) {
     choices.push_back({answer, SplitAccessKey(controls.buttons[answer].caption)});
   }

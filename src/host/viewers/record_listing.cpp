@@ -52,7 +52,7 @@ RecordList ListRecords(const ViewerSession& session, const Listing& listing, Rec
 
 RecordsetRef ShowListing(const Listing& listing, const std::string& sql) {
   const ViewerSession session = ViewerSession::Current();
-  const RecordsetRef records = components::Query(session.Props(), sql);
+  RecordsetRef records = components::Query(session.Props(), sql);
   const RecordList list = ListRecords(session, listing, Deref(records));
   const std::optional<size_t> picked =
       CreateObjectAs<IPresenter>(kPresenterProgId)->ShowRecordList(list);

@@ -48,7 +48,8 @@ class clsActionIC {
   // keeps from its caller.
   friend class ActionTestAccess;
 
-  using Handler = ActionResult (clsActionIC::*)(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  using Handler = ActionResult (clsActionIC::*)(const DictionaryRef& dctPara,
+                                                DictionaryRef& dctReturn);
   struct Action {
     std::string_view name;
     Handler handler;
@@ -62,20 +63,21 @@ class clsActionIC {
   // keeps the error they trapped where LastError shows it.
   static void KeepTrappedError(ErrorInfo error);
 
-  // The handlers, one file each in actions/, in dispatch order.
-  ActionResult PriceQueryPO(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult GetSupplyInfo(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult HistoryPriceQry(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult ViewStockStatus(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult ViewItemReplace(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_POPriceAlert(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_GetMapNumber(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_SynMapAndItem(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_GetTaxRate(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_CurrencyCal(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_GetExchangeRate(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_UpdateItemPrice(DictionaryRef dctPara, DictionaryRef& dctReturn);
-  ActionResult TevSer_UpdatePOPrice(DictionaryRef dctPara, DictionaryRef& dctReturn);
+  // The handlers, in dispatch order; each in the file of actions/ named
+  // after its action without "TevSer_" (TevSer_HPriceQry: HPriceQry.cpp).
+  ActionResult PriceQueryPO(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult GetSupplyInfo(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult HistoryPriceQry(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult ViewStockStatus(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult ViewItemReplace(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_POPriceAlert(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_GetMapNumber(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_SynMapAndItem(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_GetTaxRate(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_CurrencyCal(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_GetExchangeRate(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_UpdateItemPrice(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
+  ActionResult TevSer_UpdatePOPrice(const DictionaryRef& dctPara, DictionaryRef& dctReturn);
 
   // The price alert's list for the item list dialog: its three header rows
   // (column positions, captions, kinds), ready for the over-limit records.

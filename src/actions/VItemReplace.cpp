@@ -55,7 +55,7 @@ void ShowItemReplacements(const Dictionary& para) {
 
 // No error trap: an error reaches DoAction as it was raised, and this
 // scope stays open.
-ActionResult clsActionIC::ViewItemReplace(DictionaryRef dctPara, DictionaryRef&) {
+ActionResult clsActionIC::ViewItemReplace(const DictionaryRef& dctPara, DictionaryRef&) {
   const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.ViewItemReplace 物料替代查询");
   ShowItemReplacements(Deref(dctPara));
   TraceEnd(trace, 0);

@@ -7,7 +7,7 @@
 #include "core/cls_action_ic.h"
 #include "core/para.h"
 #include "core/query.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/trade_query.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -20,7 +20,7 @@ namespace {
 // The item's FNumber; "" without a session to ask or without a row. A NULL
 // number fails (94).
 std::string ItemNumber(const Dictionary& para, int32_t lItemID) {
-  const std::string sPropString = vb::CStr(para.GetValue("PropString", ""));
+  const std::string sPropString = TextOf(para, "PropString");
   if (vb::Trim(sPropString).empty()) return {};
   const RecordsetRef rs = GetRecordset(
       sPropString, "SELECT FNumber FROM t_ICItemCore WHERE FItemID=" + std::to_string(lItemID));
@@ -47,16 +47,9 @@ void ShowPriceHistory(const Dictionary& para) {
 
 }  // namespace
 
-ActionResult clsActionIC::HistoryPriceQry(DictionaryRef dctPara, DictionaryRef&) {
-  const int32_t trace =
-      TraceBegin("LumoClassActionIC.clsActionIC.HistoryPriceQry 历史价格信息查询");
-  try {
-    ShowPriceHistory(Deref(dctPara));
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "HistoryPriceQry:");
-  }
+ActionResult clsActionIC::HistoryPriceQry(const DictionaryRef& dctPara, DictionaryRef&) {
+  return TracedAction("LumoClassActionIC.clsActionIC.HistoryPriceQry 历史价格信息查询",
+                      "HistoryPriceQry:", [&] { ShowPriceHistory(Deref(dctPara)); });
 }
 
 }  // namespace lumo

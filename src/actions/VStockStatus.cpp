@@ -6,7 +6,7 @@
 
 #include "core/cls_action_ic.h"
 #include "core/item_ids.h"
-#include "core/trace.h"
+#include "core/traced_action.h"
 #include "hostapi/stock_status.h"
 #include "platform/error.h"
 #include "platform/object.h"
@@ -40,15 +40,9 @@ void ShowStockStatus(const Dictionary& para) {
 
 }  // namespace
 
-ActionResult clsActionIC::ViewStockStatus(DictionaryRef dctPara, DictionaryRef&) {
-  const int32_t trace = TraceBegin("LumoClassActionIC.clsActionIC.ViewStockStatus 库存状态查询");
-  try {
-    ShowStockStatus(Deref(dctPara));
-    TraceEnd(trace, 0);
-    return 0;
-  } catch (...) {
-    RaiseWithSourcePrefix(CurrentException(), "ViewStockStatus:");
-  }
+ActionResult clsActionIC::ViewStockStatus(const DictionaryRef& dctPara, DictionaryRef&) {
+  return TracedAction("LumoClassActionIC.clsActionIC.ViewStockStatus 库存状态查询",
+                      "ViewStockStatus:", [&] { ShowStockStatus(Deref(dctPara)); });
 }
 
 }  // namespace lumo
