@@ -76,10 +76,11 @@ TEST_F(LumoAction, ExitStatusTellsAScriptWhatHappened) {
        1,
        "\" TevSer_GetTaxRate \" is not an action of the component (did you mean "
        "TevSer_GetTaxRate?)"},
-      {{"TevSer_UpdatePOPrise"},
+      {{"TevSer_UpdatPOPrise"},  // two slips
        1,
-       "\"TevSer_UpdatePOPrise\" is not an action of the component (did you mean "
+       "\"TevSer_UpdatPOPrise\" is not an action of the component (did you mean "
        "TevSer_UpdatePOPrice?)"},
+      {{"TevSer_GetMapNbr"}, 1, "\"TevSer_GetMapNbr\" is not an action of the component"},
       {{"TevSer_Bogus"}, 1, "\"TevSer_Bogus\" is not an action of the component"},
       {{""}, 1, "\"\" is not an action of the component"},
   };
