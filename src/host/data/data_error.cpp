@@ -11,8 +11,12 @@ void RaiseInvalidRequest(std::string description) {
 }
 
 void RaiseUnsupportedSql(std::string_view construct, std::string_view statement) {
-  RaiseInvalidRequest(fmt::format("SQL construct not supported by the SQLite backend: {} (in: {})",
-                                  construct, statement));
+  throw UnsupportedSql{std::string(construct), std::string(statement)};
+}
+
+void RaiseUnsupportedSqlFor(std::string_view backend, const UnsupportedSql& refused) {
+  RaiseInvalidRequest(fmt::format("SQL construct not supported by the {} backend: {} (in: {})",
+                                  backend, refused.construct, refused.statement));
 }
 
 void RaiseDatabaseError(std::string_view engineCode, std::string_view message,

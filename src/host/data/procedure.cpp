@@ -30,6 +30,20 @@ bool HasStatement(const SqlTokens& tokens) {
 
 }  // namespace
 
+std::string SqlLiteral(const SqlValue& value) {
+  struct Literal {
+    std::string operator()(std::monostate) const { return "NULL"; }
+    std::string operator()(int64_t number) const { return std::to_string(number); }
+    std::string operator()(double number) const { return fmt::format("{}", number); }
+    std::string operator()(const std::string& text) const {
+      std::string quoted = "'";
+      for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+      return quoted + "'";
+    }
+  };
+  return std::visit(Literal{}, value);
+}
+
 std::vector<BoundStatement> BindProcedure(const ProcedureCall& call, std::string_view parameters,
                                           std::string_view body) {
   const std::vector<std::string> names = ParameterNames(parameters);

@@ -18,6 +18,9 @@ namespace lumo::data {
 // A value bound to a statement: NULL, a whole number, a real or a text.
 using SqlValue = std::variant<std::monostate, int64_t, double, std::string>;
 
+// The value as an SQL literal: NULL, 12, 1.5, 'it''s'.
+std::string SqlLiteral(const SqlValue& value);
+
 // "EXEC p_Name 1001,'a',NULL" as parsed: the procedure and its arguments.
 struct ProcedureCall {
   std::string name;
