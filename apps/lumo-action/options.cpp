@@ -78,13 +78,15 @@ std::pair<std::string, Variant> ParseAssignment(std::string_view text) {
 Options ParseOptions(const std::vector<std::string>& args) {
   Options options;
   CLI::App app("Runs one action of the component and prints its outcome as JSON.", "lumo-action");
-  app.footer("Or: lumo-action --create-db PATH [--empty]");
+  app.footer("Or: lumo-action --create-db PATH|CONNECTION [--empty]");
   app.set_help_flag("-h,--help", "print this help and stop");
   app.set_version_flag("--version", "lumo-action " LUMO_VERSION, "print the version and stop");
 
   auto* createDb = app.add_option("--create-db", options.createDb,
-                                  "write a new database file (schema and demo data) and stop")
-                       ->type_name("PATH");
+                                  "write a new database (schema and demo data) into a file, or "
+                                  "into an empty PostgreSQL database given as an ODBC "
+                                  "connection string, and stop")
+                       ->type_name("TARGET");
   app.add_flag("--empty", options.empty, "with --create-db: the schema only, no demo data")
       ->needs(createDb);
   auto* db = app.add_option("--db", options.db,

@@ -13,6 +13,7 @@
 
 #include "host/data/connection_target.h"
 #include "host/data/odbc_session.h"
+#include "host/data/server_database.h"
 #include "platform/vb.h"
 
 namespace lumo::testing {
@@ -28,6 +29,13 @@ inline std::string PgServerConnection() {
   return connection;
 }
 
+// The text with "}" doubled, to stand inside braces.
+inline std::string Braced(const std::string& text) {
+  std::string braced;
+  for (char c : text) braced += c == '}' ? std::string("}}") : std::string(1, c);
+  return braced;
+}
+
 // `connection` with its Database replaced by `database`.
 inline std::string WithDatabase(const std::string& connection, const std::string& database) {
   std::string text;
@@ -37,17 +45,20 @@ inline std::string WithDatabase(const std::string& connection, const std::string
       text += key + "=" + value + ";";
       continue;
     }
-    text += key + "={";
-    for (char c : value) text += c == '}' ? std::string("}}") : std::string(1, c);
-    text += "};";
+    text += key + "={" + Braced(value) + "};";
   }
   return text;
 }
 
 class PgDatabase {
  public:
-  PgDatabase() : name_(NewName()), connection_(WithDatabase(PgServerConnection(), name_)) {
+  // Empty, or with the demo company written as --create-db writes it.
+  enum class Contents { Empty, Demo };
+
+  explicit PgDatabase(Contents contents = Contents::Empty)
+      : name_(NewName()), connection_(WithDatabase(PgServerConnection(), name_)) {
     data::OdbcSession(PgServerConnection()).Run("CREATE DATABASE " + name_, {});
+    if (contents == Contents::Demo) data::CreateServerDatabase(connection_, true);
   }
   ~PgDatabase() {
     try {
@@ -62,6 +73,11 @@ class PgDatabase {
   const std::string& name() const { return name_; }
   // The ODBC connection string of this database.
   const std::string& connection() const { return connection_; }
+  // A session property string that names it, as lumo-action's default does
+  // for a file.
+  std::string props() const {
+    return "DBConnect={" + Braced(connection_) + "};UserID=16;Language=CHS";
+  }
 
  private:
   static std::string NewName() {
