@@ -86,7 +86,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
                                   "write a new database (schema and demo data) into a file, or "
                                   "into an empty PostgreSQL database given as an ODBC "
                                   "connection string, and stop")
-                       ->type_name("TARGET");
+                       ->type_name("PATH");
   app.add_flag("--empty", options.empty, "with --create-db: the schema only, no demo data")
       ->needs(createDb);
   auto* db = app.add_option("--db", options.db,

@@ -1,31 +1,17 @@
 // The demo database written into a PostgreSQL server, beside the SQLite file
 // written from the same data/ files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "host/data/database_file.h"
 #include "host/data/sqlite_session.h"
+#include "pg/lumo_action_run.h"
 #include "support/pg_database.h"
 #include "support/print_variant.h"
 
 namespace lumo::testing {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A folder of the test's own, removed with the object.
-struct Scratch {
-  fs::path folder =
-      fs::temp_directory_path() / ("lumo-pg-" + std::to_string(::getpid()) + "-" +
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  Scratch() { fs::create_directories(folder); }
-  ~Scratch() { fs::remove_all(folder); }
-};
 
 // "SELECT * FROM t ORDER BY 1 NULLS FIRST, 2 NULLS FIRST, ..." for n columns.
 std::string AllRowsInOrder(const std::string& table, size_t columns) {
@@ -40,7 +26,7 @@ std::string AllRowsInOrder(const std::string& table, size_t columns) {
 // value and kind for kind.
 TEST(PgCreateDatabase, WritesEveryTableWithTheSameRowsAsTheSqliteFile) {
   Scratch scratch;
-  const std::string file = (scratch.folder / "demo.db").string();
+  const std::string file = scratch.Path("demo.db");
   data::CreateDatabase(file, true);
   data::SqliteSession sqlite(file, data::SqliteSession::Mode::OpenExisting);
   PgDatabase server(PgDatabase::Contents::Demo);
@@ -67,18 +53,10 @@ TEST(PgCreateDatabase, WritesEveryTableWithTheSameRowsAsTheSqliteFile) {
   }
 }
 
-struct Outcome {
-  int status;
-  std::string err;
-};
-
-Outcome CreateDb(const std::string& target, const std::string& extra, const Scratch& scratch) {
-  const std::string err = (scratch.folder / "err").string();
-  const std::string command = std::string(LUMO_ACTION_EXE) + " --create-db '" + target + "' " +
-                              extra + " >/dev/null 2>'" + err + "'";
-  const int status = std::system(command.c_str());
-  std::ifstream file(err);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(file), {}}};
+Outcome CreateDb(const Scratch& scratch, const std::string& target, const char* extra) {
+  std::vector<std::string> args = {"--create-db", target};
+  if (*extra != '\0') args.push_back(extra);
+  return RunLumoAction(scratch, args);
 }
 
 // A connection string instead of a path writes into the server; a database
@@ -87,13 +65,13 @@ Outcome CreateDb(const std::string& target, const std::string& extra, const Scra
 TEST(PgCreateDatabase, LumoActionWritesAnEmptyServerDatabaseAndRefusesAFullOne) {
   Scratch scratch;
   PgDatabase server;
-  const Outcome created = CreateDb(server.connection(), "--empty", scratch);
+  const Outcome created = CreateDb(scratch, server.connection(), "--empty");
   ASSERT_EQ(created.status, 0) << created.err;
   data::OdbcSession session(server.connection());
   const std::string count = "SELECT count(*) FROM t_Currency";
   EXPECT_EQ(session.Run(count, {})->rows[0][0], Variant(0));
 
-  const Outcome refused = CreateDb(server.connection(), "", scratch);
+  const Outcome refused = CreateDb(scratch, server.connection(), "");
   EXPECT_EQ(refused.status, 1);
   EXPECT_NE(refused.err.find("lumo-action: The database " + server.name() + " on 127.0.0.1:"),
             std::string::npos)

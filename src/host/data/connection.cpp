@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "host/data/batch_runner.h"
+#include "host/data/column_spelling.h"
+#include "host/data/embedded_sql.h"
 #include "host/data/odbc_session.h"
 #include "host/data/sql_tokens.h"
 #include "host/data/sqlite_file_connection.h"
@@ -13,6 +15,12 @@
 
 namespace lumo::data {
 namespace {
+
+// The names as the component's schema spells them.
+const ColumnSpelling& SchemaSpelling() {
+  static const ColumnSpelling spelling(embedded::kSchemaSql);
+  return spelling;
+}
 
 // The dialect the database speaks, by the name its driver gives; none for
 // SQL Server (and any other), which takes the component's T-SQL as it is.
@@ -27,7 +35,10 @@ class OdbcConnection final : public Connection {
   explicit OdbcConnection(const std::string& connectionString)
       : session_(OdbcConnectionString(connectionString)), dialect_(DialectOf(session_.DbmsName())) {
     if (dialect_ == SqlDialect::Sqlite) columns_ = ReadColumnTypes(session_);
-    if (dialect_ == SqlDialect::Postgres) columns_ = ReadPostgresColumnTypes(session_);
+    if (dialect_ == SqlDialect::Postgres) {
+      columns_ = ReadPostgresColumnTypes(session_);
+      session_.SpellColumnsAs(&SchemaSpelling());
+    }
     if (dialect_) translations_.emplace(*dialect_);
   }
 

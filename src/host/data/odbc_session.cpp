@@ -179,7 +179,10 @@ std::optional<QueryResult> OdbcSession::Run(const std::string& sql,
   do {
     SQLSMALLINT columns = 0;
     statement.Check(SQLNumResultCols(statement.get(), &columns), sql);
-    if (columns > 0) last = ReadRows(statement, columns, sql);
+    if (columns > 0) {
+      last = ReadRows(statement, columns, sql);
+      if (spelling_ != nullptr) spelling_->Respell(last->columns, sql);
+    }
     more = SQLMoreResults(statement.get());
     statement.Check(more, sql);
   } while (more != SQL_NO_DATA);

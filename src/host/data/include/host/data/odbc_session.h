@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "host/data/column_spelling.h"
 #include "host/data/odbc_handles.h"
 #include "host/data/sql_session.h"
 
@@ -23,6 +24,9 @@ class OdbcSession final : public SqlSession {
   const std::string& DbmsName() const { return dbmsName_; }
   // False once the driver reported a broken connection (SQLSTATE 08xxx).
   bool IsUsable() const { return usable_; }
+  // From now on, the column names of each result spelt as `spelling` has
+  // it (for a database that folds names; column_spelling.h).
+  void SpellColumnsAs(const ColumnSpelling* spelling) { spelling_ = spelling; }
 
   void Begin() override;
   void Commit() override;
@@ -44,6 +48,7 @@ class OdbcSession final : public SqlSession {
   OdbcHandle connection_;
   std::string dbmsName_;
   bool usable_ = true;
+  const ColumnSpelling* spelling_ = nullptr;
 };
 
 }  // namespace lumo::data
