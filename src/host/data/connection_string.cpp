@@ -12,12 +12,12 @@ constexpr std::array<std::string_view, 2> kPasswordKeys = {"PWD", "PASSWORD"};
 constexpr std::string_view kMask = "********";
 
 // The length of the password key (with its "=" and blanks before it) that
-// starts at `at`, or 0.
+// starts at `at` after anything but a letter, digit or "_", or 0.
 size_t PasswordKeyAt(std::string_view text, size_t at) {
-  if (at > 0 && text[at - 1] != ';' && text[at - 1] != '{' && text[at - 1] != ' ' &&
-      text[at - 1] != '\t') {
-    return 0;
-  }
+  const auto isNameChar = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  };
+  if (at > 0 && isNameChar(text[at - 1])) return 0;
   for (std::string_view key : kPasswordKeys) {
     if (text.size() - at <= key.size() || !vb::EqualsIgnoringCase(text.substr(at, key.size()), key))
       continue;

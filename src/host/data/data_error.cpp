@@ -2,12 +2,15 @@
 
 #include <fmt/format.h>
 
+#include "host/data/connection_string.h"
 #include "platform/error.h"
 
 namespace lumo::data {
 
+// Every error of the data layer goes out with any password in it masked: a
+// connection string may be part of what it quotes.
 void RaiseInvalidRequest(std::string description) {
-  Raise(vberr::kInvalidCall, std::string(kErrorSource), std::move(description));
+  Raise(vberr::kInvalidCall, std::string(kErrorSource), MaskPasswords(description));
 }
 
 void RaiseUnsupportedSql(std::string_view construct, std::string_view statement) {
@@ -22,7 +25,7 @@ void RaiseUnsupportedSqlFor(std::string_view backend, const UnsupportedSql& refu
 void RaiseDatabaseError(std::string_view engineCode, std::string_view message,
                         std::string_view statement) {
   Raise(vberr::kProviderError, std::string(kErrorSource),
-        fmt::format("{}: {} (statement: {})", engineCode, message, statement));
+        MaskPasswords(fmt::format("{}: {} (statement: {})", engineCode, message, statement)));
 }
 
 }  // namespace lumo::data

@@ -1,9 +1,13 @@
 #include "host/data/odbc_session.h"
 
+#include <fmt/format.h>
+
 #include <array>
 #include <cstdint>
 #include <vector>
 
+#include "host/data/connection_string.h"
+#include "host/data/data_error.h"
 #include "host/data/odbc_bound_values.h"
 #include "host/data/odbc_text.h"
 #include "platform/utf16.h"
@@ -118,16 +122,30 @@ const OdbcHandle& AsOdbc3(const OdbcHandle& environment) {
   return environment;
 }
 
+// "the database server 127.0.0.1:5432", or of the data source.
+std::string ServerText(const std::string& connectionString) {
+  const std::string server = ServerOf(connectionString);
+  return server.empty() ? "the ODBC data source" : "the database server " + server;
+}
+
+[[noreturn]] void RaiseNamingServer(const OdbcDiagnostic& diagnostic, std::string_view what,
+                                    const std::string& server, std::string_view statement) {
+  RaiseDatabaseError(fmt::format("ODBC error {} (native {})", diagnostic.state, diagnostic.native),
+                     fmt::format("{} {}: {}", what, server, diagnostic.message), statement);
+}
+
 }  // namespace
 
 OdbcSession::OdbcSession(const std::string& connectionString)
     : environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE),
-      connection_(SQL_HANDLE_DBC, AsOdbc3(environment_).get()) {
+      connection_(SQL_HANDLE_DBC, AsOdbc3(environment_).get()),
+      server_(ServerText(connectionString)) {
   std::vector<SQLWCHAR> text = OdbcText(connectionString);
   SQLSMALLINT outLength = 0;
-  CheckOdbc(SQLDriverConnectW(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0,
-                              &outLength, SQL_DRIVER_NOPROMPT),
-            connection_, "connect");
+  const SQLRETURN rc = SQLDriverConnectW(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr,
+                                         0, &outLength, SQL_DRIVER_NOPROMPT);
+  if (!SQL_SUCCEEDED(rc))
+    RaiseNamingServer(Diagnose(connection_), "Cannot connect to", server_, "connect");
   std::array<SQLWCHAR, 128> name{};
   SQLSMALLINT nameBytes = 0;  // SQLGetInfoW counts its buffer in bytes
   if (SQL_SUCCEEDED(SQLGetInfoW(connection_.get(), SQL_DBMS_NAME, name.data(),
@@ -141,8 +159,20 @@ OdbcSession::~OdbcSession() {
 }
 
 void OdbcSession::Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
-  if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA && Diagnose(handle).state.starts_with("08"))
+  if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
+  const OdbcDiagnostic diagnostic = Diagnose(handle);
+  // A connection error (08...), the server going down (57P01..57P03, as
+  // PostgreSQL tells its clients), or the driver finding the connection dead.
+  SQLUINTEGER dead = SQL_CD_FALSE;
+  const bool lost = diagnostic.state.starts_with("08") || diagnostic.state.starts_with("57P0") ||
+                    (SQL_SUCCEEDED(SQLGetConnectAttrW(connection_.get(), SQL_ATTR_CONNECTION_DEAD,
+                                                      &dead, 0, nullptr)) &&
+                     dead == SQL_CD_TRUE);
+  if (lost) {
+    // The next call opens the thread's connection again.
     usable_ = false;
+    RaiseNamingServer(diagnostic, "The connection was lost to", server_, statement);
+  }
   CheckOdbc(rc, handle, statement);
 }
 

@@ -7,7 +7,7 @@
 namespace lumo::data {
 
 // The text with the value of every password in it masked: "Pwd=", "PWD=",
-// "Password=" in any case, at the start or after ";", "{" or a blank, up to
+// "Password=" in any case, not part of a longer name, up to
 // the next ";" or "}" (a braced value to its closing brace). Meant for any
 // text that may hold a connection string: an error's description, a trace
 // record, a property string.

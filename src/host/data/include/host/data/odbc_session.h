@@ -37,8 +37,9 @@ class OdbcSession final : public SqlSession {
                                  std::span<const SqlValue> arguments) override;
 
   // Raises the handle's diagnostic unless rc succeeded (see CheckOdbc); a
-  // broken connection (SQLSTATE 08...) first marks the session unusable.
-  // Every call on the session's handles goes through here.
+  // broken connection (SQLSTATE 08...) marks the session unusable and is
+  // told naming the server. Every call on the session's handles goes
+  // through here.
   void Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement);
 
  private:
@@ -46,6 +47,7 @@ class OdbcSession final : public SqlSession {
 
   OdbcHandle environment_;
   OdbcHandle connection_;
+  std::string server_;  // "host:port" as errors name it
   std::string dbmsName_;
   bool usable_ = true;
   const ColumnSpelling* spelling_ = nullptr;
