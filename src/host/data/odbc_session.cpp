@@ -122,16 +122,19 @@ const OdbcHandle& AsOdbc3(const OdbcHandle& environment) {
   return environment;
 }
 
-// "the database server 127.0.0.1:5432", or of the data source.
+// "the database server 127.0.0.1:5432"; empty for a connection that names
+// no server (a file's driver, a DSN), whose driver's message is told as it is.
 std::string ServerText(const std::string& connectionString) {
   const std::string server = ServerOf(connectionString);
-  return server.empty() ? "the ODBC data source" : "the database server " + server;
+  return server.empty() || server.starts_with("DSN ") ? "" : "the database server " + server;
 }
 
 [[noreturn]] void RaiseNamingServer(const OdbcDiagnostic& diagnostic, std::string_view what,
                                     const std::string& server, std::string_view statement) {
   RaiseDatabaseError(fmt::format("ODBC error {} (native {})", diagnostic.state, diagnostic.native),
-                     fmt::format("{} {}: {}", what, server, diagnostic.message), statement);
+                     server.empty() ? diagnostic.message
+                                    : fmt::format("{} {}: {}", what, server, diagnostic.message),
+                     statement);
 }
 
 }  // namespace

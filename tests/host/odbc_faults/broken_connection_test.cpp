@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 #include <type_traits>
 
 #include "host/data/class_info_component.h"
@@ -69,10 +68,7 @@ static_assert(!std::is_copy_constructible_v<BoundValues> &&
 // A temporary table lives as long as its connection: it shows whether the
 // connection was opened again.
 TEST(OdbcConnection, OneThatBrokeMidFetchIsOpenedAgainAndOtherErrorsKeepIt) {
-  // A broken connection is told as one; another error as the driver gives it.
-  for (const auto& [state, kept, told] :
-       {std::tuple{"08S01", false, "The connection was lost to the ODBC data source: "},
-        {"HY000", true, ""}}) {
+  for (const auto& [state, kept] : {std::pair{"08S01", false}, {"HY000", true}}) {
     SCOPED_TRACE(state);
     testing::TestDatabase db;
     const auto run = [&](const std::string& sql) {
@@ -80,10 +76,10 @@ TEST(OdbcConnection, OneThatBrokeMidFetchIsOpenedAgainAndOtherErrorsKeepIt) {
     };
     run("Create Table #Probe(FX int)");
     fault = {.fetchesBeforeIt = 1, .state = state};
-    EXPECT_VB_ERROR_INFO(run("SELECT FName FROM t_Kinds"), vberr::kProviderError,
-                         "LumoMClass.ClassInfo",
-                         "ODBC error " + std::string(state) + " (native 0): " + told +
-                             "Injected failure (statement: SELECT FName FROM t_Kinds)");
+    EXPECT_VB_ERROR_INFO(
+        run("SELECT FName FROM t_Kinds"), vberr::kProviderError, "LumoMClass.ClassInfo",
+        "ODBC error " + std::string(state) +
+            " (native 0): Injected failure (statement: SELECT FName FROM t_Kinds)");
     fault = {};
     EXPECT_EQ(ResumeNext([&] { run("Select count(*) from #Probe"); }), kept);
   }
