@@ -95,14 +95,19 @@ QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, std
   std::vector<SQLSMALLINT> types;
   for (SQLUSMALLINT c = 1; c <= columns; ++c) {
     std::array<SQLWCHAR, 256> name{};
-    SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
-    SQLULEN size = 0;
-    statement.Check(
-        SQLDescribeColW(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
-                        &nameLength, &type, &size, &digits, &nullable),
-        sql);
+    SQLSMALLINT nameBytes = 0;
+    SQLLEN type = 0;
+    // The name and the (verbose) type: the concise type, which
+    // SQLDescribeCol gives too, makes PostgreSQL's driver ask the server's
+    // catalog about the columns, a round trip more per result. The two
+    // differ only for dates and times, which are read as texts either way.
+    statement.Check(SQLColAttributeW(statement.get(), c, SQL_DESC_NAME, name.data(),
+                                     static_cast<SQLSMALLINT>(sizeof name), &nameBytes, nullptr),
+                    sql);
+    statement.Check(SQLColAttributeW(statement.get(), c, SQL_DESC_TYPE, nullptr, 0, nullptr, &type),
+                    sql);
     result.columns.push_back(TextFromOdbcBuffer(name.data(), name.size()));
-    types.push_back(type);
+    types.push_back(static_cast<SQLSMALLINT>(type));
   }
   SQLRETURN rc;
   while ((rc = SQLFetch(statement.get())) != SQL_NO_DATA) {

@@ -26,7 +26,9 @@ std::string Literal(const SqlValue& value) {
   if (text == nullptr || text->find('\\') == std::string::npos) return SqlLiteral(value);
   std::string escaped;
   for (char c : *text) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-  return "E" + SqlLiteral(escaped);
+  std::string literal = "E";
+  literal += SqlLiteral(escaped);
+  return literal;
 }
 
 std::string ValueList(std::span<const SqlValue> values) {
