@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "host/data/connection_string.h"
@@ -11,6 +12,7 @@
 #include "host/data/odbc_bound_values.h"
 #include "host/data/odbc_text.h"
 #include "platform/utf16.h"
+#include "platform/vb.h"
 
 namespace lumo::data {
 namespace {
@@ -90,24 +92,38 @@ Variant ReadValue(const CheckedStatement& statement, SQLUSMALLINT column, SQLSMA
   return isNull ? Variant::Null() : Variant(std::move(text));
 }
 
-QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, std::string_view sql) {
+// A result column's name and SQL type.
+std::pair<std::string, SQLSMALLINT> DescribeColumn(const CheckedStatement& statement,
+                                                   SQLUSMALLINT column, bool byAttributes,
+                                                   std::string_view sql) {
+  std::array<SQLWCHAR, 256> name{};
+  if (!byAttributes) {
+    SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+    SQLULEN size = 0;
+    statement.Check(
+        SQLDescribeColW(statement.get(), column, name.data(), static_cast<SQLSMALLINT>(name.size()),
+                        &nameLength, &type, &size, &digits, &nullable),
+        sql);
+    return {TextFromOdbcBuffer(name.data(), name.size()), type};
+  }
+  SQLSMALLINT nameBytes = 0;
+  SQLLEN type = 0;
+  statement.Check(SQLColAttributeW(statement.get(), column, SQL_DESC_NAME, name.data(),
+                                   static_cast<SQLSMALLINT>(sizeof name), &nameBytes, nullptr),
+                  sql);
+  statement.Check(
+      SQLColAttributeW(statement.get(), column, SQL_DESC_TYPE, nullptr, 0, nullptr, &type), sql);
+  return {TextFromOdbcBuffer(name.data(), name.size()), static_cast<SQLSMALLINT>(type)};
+}
+
+QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, bool byAttributes,
+                     std::string_view sql) {
   QueryResult result;
   std::vector<SQLSMALLINT> types;
   for (SQLUSMALLINT c = 1; c <= columns; ++c) {
-    std::array<SQLWCHAR, 256> name{};
-    SQLSMALLINT nameBytes = 0;
-    SQLLEN type = 0;
-    // The name and the (verbose) type: the concise type, which
-    // SQLDescribeCol gives too, makes PostgreSQL's driver ask the server's
-    // catalog about the columns, a round trip more per result. The two
-    // differ only for dates and times, which are read as texts either way.
-    statement.Check(SQLColAttributeW(statement.get(), c, SQL_DESC_NAME, name.data(),
-                                     static_cast<SQLSMALLINT>(sizeof name), &nameBytes, nullptr),
-                    sql);
-    statement.Check(SQLColAttributeW(statement.get(), c, SQL_DESC_TYPE, nullptr, 0, nullptr, &type),
-                    sql);
-    result.columns.push_back(TextFromOdbcBuffer(name.data(), name.size()));
-    types.push_back(static_cast<SQLSMALLINT>(type));
+    auto [name, type] = DescribeColumn(statement, c, byAttributes, sql);
+    result.columns.push_back(std::move(name));
+    types.push_back(type);
   }
   SQLRETURN rc;
   while ((rc = SQLFetch(statement.get())) != SQL_NO_DATA) {
@@ -159,6 +175,7 @@ OdbcSession::OdbcSession(const std::string& connectionString)
   if (SQL_SUCCEEDED(SQLGetInfoW(connection_.get(), SQL_DBMS_NAME, name.data(),
                                 static_cast<SQLSMALLINT>(sizeof name), &nameBytes))) {
     dbmsName_ = TextFromOdbcBuffer(name.data(), name.size());
+    describeByAttributes_ = vb::EqualsIgnoringCase(dbmsName_, "PostgreSQL");
   }
 }
 
@@ -218,7 +235,7 @@ std::optional<QueryResult> OdbcSession::Run(const std::string& sql,
     SQLSMALLINT columns = 0;
     statement.Check(SQLNumResultCols(statement.get(), &columns), sql);
     if (columns > 0) {
-      last = ReadRows(statement, columns, sql);
+      last = ReadRows(statement, columns, describeByAttributes_, sql);
       if (spelling_ != nullptr) spelling_->Respell(last->columns, sql);
     }
     more = SQLMoreResults(statement.get());

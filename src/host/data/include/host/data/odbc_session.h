@@ -51,6 +51,12 @@ class OdbcSession final : public SqlSession {
   std::string dbmsName_;
   bool usable_ = true;
   const ColumnSpelling* spelling_ = nullptr;
+  // PostgreSQL's driver answers SQLDescribeCol (and a column's concise
+  // type) with a query of the server's catalog, a round trip per result; a
+  // column's name and verbose type it answers at once. The verbose type
+  // differs only for dates and times, read as texts either way. Other
+  // drivers, and Wine's driver manager, keep SQLDescribeCol.
+  bool describeByAttributes_ = false;
 };
 
 }  // namespace lumo::data
