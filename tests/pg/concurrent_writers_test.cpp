@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <deque>
 #include <latch>
 #include <sstream>
 #include <string>
@@ -51,7 +52,7 @@ std::vector<Recordset::Row> PriceRows(const std::string& connection) {
 const std::vector<Recordset::Row>& OneRunRows() {
   static const std::vector<Recordset::Row> rows = [] {
     const PgDatabase database(PgDatabase::Contents::Demo);
-    const Scratch scratch;
+    const Scratch scratch("-one-run");
     for (std::vector<std::string> args : kWriteBacks) {
       args.insert(args.begin(), {"--props", database.props()});
       EXPECT_EQ(RunLumoAction(scratch, args).status, 0);
@@ -75,15 +76,16 @@ TEST(PgConcurrentWriters, EightProcessesAtOnceLeaveTheRowsOfOneRun) {
   data::OdbcSession holder(database.connection());
   holder.Begin();
   holder.Run("LOCK TABLE t_ICItemCore, t_SupplyPrice IN EXCLUSIVE MODE", {});
-  std::vector<Scratch> scratches(kWriters);
   std::vector<Outcome> outcomes(kWriters * std::size(kWriteBacks));
+  std::deque<Scratch> scratches;  // one per run
+  for (size_t n = 0; n < outcomes.size(); ++n) scratches.emplace_back("-" + std::to_string(n));
   {
     std::vector<std::jthread> runs;
     for (size_t n = 0; n < outcomes.size(); ++n) {
       runs.emplace_back([&, n] {
         std::vector<std::string> args = kWriteBacks[n % std::size(kWriteBacks)];
         args.insert(args.begin(), {"--props", database.props()});
-        outcomes[n] = RunLumoAction(scratches[n / std::size(kWriteBacks)], args);
+        outcomes[n] = RunLumoAction(scratches[n], args);
       });
     }
     data::OdbcSession watcher(database.connection());

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,13 +15,28 @@
 
 namespace lumo::testing {
 
-struct Scratch {
-  std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                 ("lumo-pg-" + std::to_string(::getpid()) + "-" +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  Scratch() { std::filesystem::create_directories(folder); }
+// A folder of the test's own, named after it (and `suffix`), removed with
+// the object. A parameterized test's name holds a "/", which goes.
+class Scratch {
+ public:
+  explicit Scratch(const std::string& suffix = "") : folder(Folder(suffix)) {
+    std::filesystem::create_directories(folder);
+  }
   ~Scratch() { std::filesystem::remove_all(folder); }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
   std::string Path(const std::string& name) const { return (folder / name).string(); }
+
+  const std::filesystem::path folder;
+
+ private:
+  static std::filesystem::path Folder(const std::string& suffix) {
+    std::string name = "lumo-pg-" + std::to_string(::getpid()) + "-" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + suffix;
+    std::replace(name.begin(), name.end(), '/', '_');
+    return std::filesystem::temp_directory_path() / name;
+  }
 };
 
 struct Outcome {

@@ -59,7 +59,7 @@ bool Is(const SqlToken* token, std::string_view word) {
 // columns made of INTEGER PRIMARY KEY are added to `identities`.
 std::string CreateTable(SqlTokens tokens,
                         std::vector<std::pair<std::string, std::string>>& identities) {
-  const std::string& table = tokens[NextSignificant(tokens, NextSignificant(tokens, 1) + 1)].text;
+  const std::string table = tokens[NextSignificant(tokens, NextSignificant(tokens, 1) + 1)].text;
   for (size_t i = 0; i < tokens.size(); ++i) {
     SqlToken& token = tokens[i];
     if (token.IsWord("REAL")) token.text = "DOUBLE PRECISION";
