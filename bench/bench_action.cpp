@@ -7,6 +7,12 @@
 // the T-SQL translation and the recordset cost on top of the database work
 // itself. Also times DoAction on a name that matches no action, with
 // tracing off: the dispatch alone.
+//
+// With a PostgreSQL server (LUMO_PG_CONNECT, as bench/run gives it), every
+// action also runs on a demo database there, beside the statements the data
+// layer sends for it run with bare ODBC calls through the same driver. The
+// server does the database work in another process, so these are timed in
+// real time, not in the CPU time of this one.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -17,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "bare_odbc.h"
 #include "bare_query.h"
 #include "collections/dictionary.h"
 #include "core/cls_action_ic.h"
@@ -26,6 +33,7 @@
 #include "host/ui/presenter_choice.h"
 #include "host/viewers/register.h"
 #include "hosting/variant_json.h"
+#include "pg_demo_database.h"
 #include "ratio_reporter.h"
 
 namespace {
@@ -38,6 +46,8 @@ struct ActionCase {
   // What the call causes in the database, as SQLite runs it (the T-SQL
   // translated, the bill's ids in place).
   std::vector<std::string> statements;
+  // The same as PostgreSQL gets it, where it differs.
+  std::vector<std::string> pgStatements = {};
 };
 
 // The price alert on order 2201: the options and the items once, then per
@@ -84,6 +94,17 @@ std::vector<std::string> UpdatePOPriceStatements() {
         " AND o.FSupplyID > 0 AND e.FItemID > 0 AND e.FAuxPrice <> 0 ON CONFLICT (FSupID, "
         "FItemID, FUnitID, FCyID, FPriceType, FQuantity) DO UPDATE SET FPrice = excluded.FPrice, "
         "FDiscount = excluded.FDiscount, FDate = excluded.FDate, FUserID = excluded.FUserID");
+  }
+  statements.push_back("COMMIT");
+  return statements;
+}
+
+// The supplier price list from order 2101 on the server: its lines, then a
+// call of the server's procedure per line, in one transaction.
+std::vector<std::string> UpdatePOPricePgStatements() {
+  std::vector<std::string> statements = {UpdatePOPriceStatements().front(), "BEGIN"};
+  for (int entry = 1; entry <= 3; ++entry) {
+    statements.push_back("CALL p_UpdateSupplyInfoByPOOrd(2101," + std::to_string(entry) + ",16)");
   }
   statements.push_back("COMMIT");
   return statements;
@@ -156,6 +177,14 @@ const std::vector<ActionCase>& Cases() {
         "FOnOrderQty,0) AS FAvailQty FROM t_ICItemCore t1 LEFT JOIN t_Inventory v ON "
         "v.FItemID=t1.FItemID LEFT JOIN t_Stock st ON st.FStockID=v.FStockID LEFT JOIN "
         "t_MeasureUnit u ON u.FMeasureUnitID=t1.FUnitID WHERE t1.FItemID IN (1451,1452,1455) "
+        "ORDER BY t1.FNumber,t1.FItemID,st.FNumber,v.FStockID"},
+       {"SELECT t1.FItemID,t1.FNumber,t1.FName,t1.FModel,st.FName AS FStockName,u.FName AS "
+        "FUnitName,u.FQtyDecimal,coalesce(v.FQty,0) AS FQty,coalesce(v.FSafeQty,0) AS "
+        "FSafeQty,coalesce(v.FAllocQty,0) AS FAllocQty,coalesce(v.FOnOrderQty,0) AS "
+        "FOnOrderQty,coalesce(v.FQty,0)-coalesce(v.FSafeQty,0)-coalesce(v.FAllocQty,0)+coalesce(v."
+        "FOnOrderQty,0) AS FAvailQty FROM t_ICItemCore t1 LEFT JOIN t_Inventory v ON "
+        "v.FItemID=t1.FItemID LEFT JOIN t_Stock st ON st.FStockID=v.FStockID LEFT JOIN "
+        "t_MeasureUnit u ON u.FMeasureUnitID=t1.FUnitID WHERE t1.FItemID IN (1451,1452,1455) "
         "ORDER BY t1.FNumber,t1.FItemID,st.FNumber,v.FStockID"}},
       {"TevSer_VItemReplace",
        R"({"P_ICItemID": [null, 1001, 1005, "", 1451]})",
@@ -177,8 +206,21 @@ const std::vector<ActionCase>& Cases() {
         "(t0.FItemID = Page2.FItemID) AND (Page1.FInterID = 2101 AND Page2.FEntryID = (Select "
         "Max(FEntryID) From POOrderEntry Where FInterID = Page2.FInterID And FItemID = "
         "Page2.FItemID))",
+        "COMMIT"},
+       {"BEGIN",
+        "UPDATE t_ICItemCore AS t0 SET FOrderPrice = Round(CAST(Page2.FAuxPrice * "
+        "Page1.FExchangeRate "
+        "* ((100 - Page2.FDiscountRate) / 100) / (Case When coalesce(t2.FCoefficient,0) = 0 then 1 "
+        "else t2.FCoefficient end) AS numeric), t1.FPriceDecimal) FROM POOrderEntry Page2 Inner "
+        "Join POOrder "
+        "Page1 On Page1.FInterID = Page2.FInterID Inner Join t_ICItem t1 on t1.FItemID = "
+        "Page2.FItemID Left Join t_MeasureUnit t2 on t2.FMeasureUnitID = Page2.FUnitID WHERE "
+        "(t0.FItemID = Page2.FItemID) AND (Page1.FInterID = 2101 AND Page2.FEntryID = (Select "
+        "Max(FEntryID) From POOrderEntry Where FInterID = Page2.FInterID And FItemID = "
+        "Page2.FItemID))",
         "COMMIT"}},
-      {"TevSer_UpdatePOPrice", R"({"P_InterID": 2101})", UpdatePOPriceStatements()},
+      {"TevSer_UpdatePOPrice", R"({"P_InterID": 2101})", UpdatePOPriceStatements(),
+       UpdatePOPricePgStatements()},
       {"TevSer_GetMapNumber",
        R"({"P_SupplierOrCustomerID": 221, "P_ICItemID": 1202})",
        {"Select FEntryID as FInterID,FNumber as FMapNumber, FName as FMapName From v_SToIMapping "
@@ -193,7 +235,16 @@ const std::vector<ActionCase>& Cases() {
         "Select u1.FIndex,Min(v1.FEntryID) as FInterID from temp.\"#TmpItem\" u1 Left Join "
         "v_SToIMapping v1 on u1.FItemID = v1.FItemID And v1.FParentID = 221 Group by u1.FIndex "
         "Order by u1.FIndex",
-        "Drop Table temp.\"#TmpItem\"", "COMMIT"}},
+        "Drop Table temp.\"#TmpItem\"", "COMMIT"},
+       {"BEGIN",
+        "Create TEMP Table pg_temp.\"#TmpItem\"(FIndex int not null default(0), FItemID int not "
+        "null "
+        "default(0))",
+        "Insert Into pg_temp.\"#TmpItem\" (FIndex,FItemID) Values(1,1201),(2,1203)",
+        "Select u1.FIndex,Min(v1.FEntryID) as FInterID from pg_temp.\"#TmpItem\" u1 Left Join "
+        "v_SToIMapping v1 on u1.FItemID = v1.FItemID And v1.FParentID = 221 Group by u1.FIndex "
+        "Order by u1.FIndex",
+        "Drop Table pg_temp.\"#TmpItem\"", "COMMIT"}},
   };
   return cases;
 }
@@ -203,41 +254,49 @@ const lumo::bench::DemoDatabase& Database() {
   return database;
 }
 
+const lumo::bench::PgDemoDatabase& PgDatabase() {
+  static const lumo::bench::PgDemoDatabase database("lumo_bench_action");
+  return database;
+}
+
 // The host's registrations, kept for the whole run.
 struct Host {
   std::istringstream in;
   lumo::ui::UiRegistration ui;
+  std::shared_ptr<lumo::components::PropertyStore> shared;
   Host()
       : ui(lumo::ui::PresenterKind::Scripted,
            lumo::ui::PresenterChoice{lumo::ui::UiMode::None, lumo::ui::Answer::No, 1},
            lumo::ui::PresenterSetup{in, std::cerr, nullptr, nullptr}) {
     ::setenv("LUMO_PROFILE", (Database().path() + ".ini").c_str(), 1);
     lumo::data::RegisterDataAccess();
-    lumo::components::RegisterHostComponents({})->Set(static_cast<int32_t>(::getpid()),
-                                                      "PropsString", Database().props());
+    shared = lumo::components::RegisterHostComponents({});
     lumo::viewers::RegisterViewers();
   }
 };
 
-// Once for the whole program, before the first call.
-void RegisterHost() {
+// Once for the whole program, before the first call; the viewers read the
+// session's property string of the process, so it names the database the
+// benchmark runs on.
+void RegisterHost(const std::string& props) {
   static Host host;
+  host.shared->Set(static_cast<int32_t>(::getpid()), "PropsString", props);
 }
 
-lumo::DictionaryRef Para(const char* para) {
+lumo::DictionaryRef Para(const char* para, const std::string& props = Database().props()) {
   std::istringstream none;
   const auto json = para[0] == '@' ? lumo::hosting::ReadJsonFile(
                                          std::string(LUMO_DATA_DIR "/") + (para + 1), none)
                                    : lumo::hosting::ParseJson(para, "para");
   auto dctPara = lumo::ObjectAs<lumo::Dictionary>(lumo::hosting::VariantFromJson(json));
-  dctPara->SetValue("PropString", Database().props());
+  dctPara->SetValue("PropString", props);
   return dctPara;
 }
 
-void DoActionCase(benchmark::State& state, const ActionCase& c) {
-  RegisterHost();
+void DoActionCase(benchmark::State& state, const ActionCase& c, const std::string& props) {
+  RegisterHost(props);
   lumo::clsActionIC component;
-  const lumo::DictionaryRef dctPara = Para(c.para);
+  const lumo::DictionaryRef dctPara = Para(c.para, props);
   for (auto _ : state) {
     lumo::DictionaryRef dctReturn;
     benchmark::DoNotOptimize(component.DoAction(c.action, "", dctPara, dctReturn));
@@ -252,9 +311,14 @@ void BareCase(benchmark::State& state, const ActionCase& c) {
   lumo::bench::RunBareStatements(state, Database().path(), c.statements);
 }
 
+void BarePgCase(benchmark::State& state, const ActionCase& c) {
+  lumo::bench::RunBareOdbcStatements(state, PgDatabase().connection(),
+                                     c.pgStatements.empty() ? c.statements : c.pgStatements);
+}
+
 // No action has this name; the trace log is registered with tracing off.
 void DoActionUnknownName(benchmark::State& state) {
-  RegisterHost();
+  RegisterHost(Database().props());
   lumo::clsActionIC component;
   const lumo::DictionaryRef dctPara = Para("{}");
   for (auto _ : state) {
@@ -267,7 +331,7 @@ BENCHMARK(DoActionUnknownName);
 // TevSer_CurrencyCal on a column of n amounts: one exchange-rate query, then
 // each amount converted.
 void DoActionCurrencyColumn(benchmark::State& state) {
-  RegisterHost();
+  RegisterHost(Database().props());
   const auto items = static_cast<int32_t>(state.range(0));
   const lumo::DictionaryRef dctPara = Para(R"({"P_CurrencyID": 4, "P_OldExchangeRate": 0.5})");
   lumo::VbArray column(1, items);
@@ -293,8 +357,17 @@ BENCHMARK(DoActionCurrencyColumn)
 
 int main(int argc, char** argv) {
   for (const ActionCase& c : Cases()) {
-    benchmark::RegisterBenchmark((std::string("DoAction/") + c.action).c_str(), DoActionCase, c);
+    benchmark::RegisterBenchmark(
+        (std::string("DoAction/") + c.action).c_str(),
+        [&c](benchmark::State& state) { DoActionCase(state, c, Database().props()); });
     benchmark::RegisterBenchmark((std::string("Bare/") + c.action).c_str(), BareCase, c);
+    if (lumo::bench::PgDemoDatabase::Server() == nullptr) continue;
+    benchmark::RegisterBenchmark(
+        (std::string("PgDoAction/") + c.action).c_str(),
+        [&c](benchmark::State& state) { DoActionCase(state, c, PgDatabase().props()); })
+        ->UseRealTime();
+    benchmark::RegisterBenchmark((std::string("PgBare/") + c.action).c_str(), BarePgCase, c)
+        ->UseRealTime();
   }
   lumo::bench::RatioReporter reporter;
   if (!lumo::bench::RunBenchmarks(argc, argv, reporter)) return 1;
@@ -304,6 +377,14 @@ int main(int argc, char** argv) {
     const double bare = reporter.Of(std::string("Bare/") + c.action);
     if (action > 0 && bare > 0) {
       std::printf("%-24s %14.0f %14.0f %8.2f\n", c.action, action, bare, action / bare);
+    }
+  }
+  for (const ActionCase& c : Cases()) {
+    const double action = reporter.RealOf(std::string("PgDoAction/") + c.action);
+    const double bare = reporter.RealOf(std::string("PgBare/") + c.action);
+    if (action > 0 && bare > 0) {
+      std::printf("%-24s %14.0f %14.0f %8.2f  (PostgreSQL, real time)\n", c.action, action, bare,
+                  action / bare);
     }
   }
   if (const double unknown = reporter.Of("DoActionUnknownName"); unknown > 0) {

@@ -24,6 +24,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
       const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
       if ((single || mean) && !run.error_occurred) {
         nanoseconds_[run.run_name.str()] = run.GetAdjustedCPUTime() * Scale(run.time_unit);
+        realNanoseconds_[run.run_name.str()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -33,6 +34,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
   double Of(const std::string& name) const {
     auto found = nanoseconds_.find(name);
     return found == nanoseconds_.end() ? 0 : found->second;
+  }
+  // The same in real (wall-clock) time.
+  double RealOf(const std::string& name) const {
+    auto found = realNanoseconds_.find(name);
+    return found == realNanoseconds_.end() ? 0 : found->second;
   }
 
  private:
@@ -49,6 +55,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
   }
   std::map<std::string, double> nanoseconds_;
+  std::map<std::string, double> realNanoseconds_;
 };
 
 // Runs the benchmarks that the command line selects and reports them;

@@ -2,7 +2,9 @@
 """Prints the table of bench/run from the JSON output of the benchmark programs.
 
 Figures are CPU time (on a shared machine it wavers less than wall-clock
-time); with repetitions the median is taken.
+time), but for PostgreSQL, whose server does the database work in processes
+of its own, and for the writers, which wait for each other: real time. With
+repetitions the median is taken.
 
     report.py FILE...                    print the machine and the tables
     report.py --write-page PAGE FILE...  print them, and put them with the
@@ -30,7 +32,9 @@ BEGIN, END = "<!-- figures begin -->", "<!-- figures end -->"
 
 
 def cpu_ns(files):
-    """Benchmark name -> CPU nanoseconds per iteration."""
+    """Benchmark name -> nanoseconds per iteration: CPU time, or real time for
+    the benchmarks timed in real time; and -> the rate of write-backs for the
+    writers ("<name>#writebacks")."""
     times = {}
     for path in files:
         with open(path, encoding="utf-8") as f:
@@ -44,7 +48,10 @@ def cpu_ns(files):
                 continue
             name = run.get("run_name", run["name"])
             if aggregate or name not in times:
-                times[name] = run["cpu_time"] * NS_PER_UNIT[run["time_unit"]]
+                real = "real_time" in name
+                times[name] = run["real_time" if real else "cpu_time"] * NS_PER_UNIT[run["time_unit"]]
+                if "writebacks" in run:
+                    times[f"{name}#writebacks"] = run["writebacks"]
     return times
 
 
@@ -75,17 +82,37 @@ def machine():
     return f"{model}, {os.cpu_count()} cores{memory_text}, load average {load} at the end of the run"
 
 
+def pair(action, bare):
+    """The cells of a DoAction time beside its bare statements' and their ratio."""
+    if not action:
+        return "– | – | –"
+    bare_text = f"{bare / 1e3:.2f}" if bare else "–"
+    ratio = f"{action / bare:.2f}" if bare else "–"
+    return f"{action / 1e3:.2f} | {bare_text} | {ratio}"
+
+
+def real_time_name(times, name):
+    """The name of a benchmark that Google Benchmark suffixed with /real_time."""
+    return times.get(name) or times.get(f"{name}/real_time")
+
+
 def tables(times):
-    """The two markdown tables, as lines."""
-    lines = ["| action | DoAction µs per call | bare SQLite µs | ratio |", "|---|---:|---:|---:|"]
+    """The markdown tables, as lines."""
+    server = any(n.startswith("PgDoAction/") for n in times)
+    header = "| action | DoAction µs per call | bare SQLite µs | ratio |"
+    rule = "|---|---:|---:|---:|"
+    if server:
+        header += " DoAction on PostgreSQL µs | bare PostgreSQL µs | ratio |"
+        rule += "---:|---:|---:|"
+    lines = [header, rule]
     for name in sorted(n[len("DoAction/"):] for n in times if n.startswith("DoAction/")):
-        action, bare = times[f"DoAction/{name}"], times.get(f"Bare/{name}")
-        ratio = f"{action / bare:.2f}" if bare else "–"
-        bare_text = f"{bare / 1e3:.2f}" if bare else "–"
-        lines.append(f"| `{name}` | {action / 1e3:.2f} | {bare_text} | {ratio} |")
+        row = f"| `{name}` | {pair(times[f'DoAction/{name}'], times.get(f'Bare/{name}'))} |"
+        if server:
+            row += f" {pair(real_time_name(times, f'PgDoAction/{name}'), real_time_name(times, f'PgBare/{name}'))} |"
+        lines.append(row)
     if "DoActionUnknownName" in times:
         unknown = times["DoActionUnknownName"]
-        lines.append(f"| unknown name, tracing off | {unknown / 1e3:.3f} | – | – |")
+        lines.append(f"| unknown name, tracing off | {unknown / 1e3:.3f} | – | – |" + (" – | – | – |" if server else ""))
 
     lines += ["", "| column action | ns per item at 1k | at 10k | at 100k | largest / smallest |",
               "|---|---:|---:|---:|---:|"]
@@ -96,6 +123,15 @@ def tables(times):
                 continue
             cells = " | ".join(f"{t:.0f}" for t in per_item)
             lines.append(f"| {label} | {cells} | {max(per_item) / min(per_item):.2f} |")
+
+    writers = [(n, real_time_name(times, f"Writers/SQLite/real_time/threads:{n}#writebacks"),
+                times.get(f"Writers/PostgreSQL/real_time/threads:{n}#writebacks")) for n in (1, 2, 4, 8)]
+    if any(sqlite for _, sqlite, _ in writers):
+        lines += ["", "| writers at once | SQLite file: write-backs per second | PostgreSQL: write-backs per second |",
+                  "|---:|---:|---:|"]
+        for n, sqlite, postgres in writers:
+            cells = [f"{rate:.0f}" if rate else "–" for rate in (sqlite, postgres)]
+            lines.append(f"| {n} | {cells[0]} | {cells[1]} |")
     return lines
 
 

@@ -247,8 +247,11 @@ CREATE TABLE t_TradeHistory (
 );
 
 -- Stored procedures: the data layer runs FBody for "EXEC FName a,b,...",
--- binding the arguments to the names of FParams (:name) in order. The body
--- is SQLite statements separated by ";" (none inside a literal).
+-- binding the arguments to the names of FParams (:name) in order. FParams
+-- gives each parameter's SQL type after its name, which a server database
+-- declares it with (there the procedure is the server's own, and this table
+-- is not made). The body is SQLite statements separated by ";" (none inside
+-- a literal).
 CREATE TABLE t_Procedure (
   FName   TEXT PRIMARY KEY,
   FParams TEXT NOT NULL,
@@ -263,7 +266,7 @@ CREATE TABLE t_Procedure (
 -- without a price, item or supplier change nothing.
 INSERT INTO t_Procedure (FName, FParams, FBody) VALUES (
   'p_UpdateSupplyInfoByPOOrd',
-  'FInterID,FEntryID,FUserID',
+  'FInterID INTEGER, FEntryID INTEGER, FUserID INTEGER',
   'INSERT INTO t_SupplyPrice
      (FSupID, FItemID, FUnitID, FCyID, FPriceType, FQuantity,
       FPrice, FDiscount, FDate, FUserID)

@@ -10,7 +10,9 @@
 #include <string>
 #include <system_error>
 
+#include "host/data/connection_target.h"
 #include "host/data/database_file.h"
+#include "host/data/server_database.h"
 #include "options.h"
 #include "platform/error.h"
 #include "removed_on_signal.h"
@@ -71,6 +73,16 @@ class TemporaryDatabase {
   RemovedOnSignal removedOnSignal_;
 };
 
+// "Driver=...;..." or "DSN=...;...", as the component's DBConnect takes it.
+bool IsConnectionString(const std::string& target) {
+  try {
+    const data::PropertyList properties = data::ParsePropertyString(target);
+    return data::FindProperty(properties, "Driver") || data::FindProperty(properties, "DSN");
+  } catch (const VbError&) {
+    return false;  // an open brace: no connection string
+  }
+}
+
 fs::path ParentOrCurrent(const fs::path& path) {
   return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
@@ -97,7 +109,16 @@ void EnsureDemoDatabase(const fs::path& path) {
   database.PublishAs(path);  // false: another run created it meanwhile, equally good
 }
 
-void CreateNewDatabase(const fs::path& path, bool empty) {
+void CreateNewDatabase(const std::string& target, bool empty) {
+  if (IsConnectionString(target)) {
+    try {
+      data::CreateServerDatabase(target, /*withDemoData=*/!empty);
+    } catch (const VbError& error) {
+      throw std::runtime_error(error.description());  // its password masked already
+    }
+    return;
+  }
+  const fs::path path = target;
   if (fs::exists(path)) throw UsageError(path.string() + " exists already; not overwriting it");
   if (!fs::is_directory(ParentOrCurrent(path))) {
     throw UsageError(fmt::format("no such folder: {}", ParentOrCurrent(path).string()));

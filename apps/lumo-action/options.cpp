@@ -71,12 +71,14 @@ struct Given {
 // Declares the command line on app: the values go into options, or into
 // given where they are still to be read.
 void DeclareOptions(CLI::App& app, Options& options, Given& given) {
-  app.footer("Or: lumo-action --create-db PATH [--empty]");
+  app.footer("Or: lumo-action --create-db PATH|CONNECTION [--empty]");
   app.set_help_flag("-h,--help", "print this help and stop");
   app.set_version_flag("--version", "lumo-action " LUMO_VERSION, "print the version and stop");
 
   auto* createDb = app.add_option("--create-db", options.createDb,
-                                  "write a new database file (schema and demo data) and stop")
+                                  "write a new database (schema and demo data) into a file, or "
+                                  "into an empty PostgreSQL database given as an ODBC "
+                                  "connection string, and stop")
                        ->type_name("PATH");
   app.add_flag("--empty", options.empty, "with --create-db: the schema only, no demo data")
       ->needs(createDb);

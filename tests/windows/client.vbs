@@ -1,7 +1,8 @@
 ' A COM client of LumoClassActionIC.dll, run by scripts/windows-test under
 ' Wine: creates the component and the collections by ProgID and runs its
-' actions on the database named by the first argument (a Unix path, given to
-' SQLite's ODBC driver as it stands), with the server's own collections and
+' actions on the database that the first argument, an ODBC connection
+' string, names (SQLite's driver with a Unix path, or PostgreSQL's driver
+' and its server), with the server's own collections and
 ' with collections it did not make: the script's own classes and
 ' Scripting.Dictionary. Every step traps its own error and
 ' writes one line to the file named by the second argument (UTF-16); the
@@ -18,7 +19,7 @@ Set fso = CreateObject("Scripting.FileSystemObject")
 Set out = fso.CreateTextFile(WScript.Arguments(1), True, True)
 Texts = Split(fso.OpenTextFile(WScript.Arguments(2), kReading, False, kUnicode).ReadAll(), vbCrLf)
 database = WScript.Arguments(0)
-props = "DBConnect={Driver=SQLite3;Database=" & database & "};UserID=16;Language=CHS"
+props = "DBConnect={" & Replace(database, "}", "}}") & "};UserID=16;Language=CHS"
 
 ' One line per step: its text, or the error the step raised.
 Sub Report(stepName, text)

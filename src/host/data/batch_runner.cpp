@@ -15,20 +15,10 @@ namespace {
 
 // The values as SQL literals, separated by ", ".
 std::string LiteralList(std::span<const SqlValue> values) {
-  struct Literal {
-    std::string operator()(std::monostate) const { return "NULL"; }
-    std::string operator()(int64_t number) const { return std::to_string(number); }
-    std::string operator()(double number) const { return fmt::format("{}", number); }
-    std::string operator()(const std::string& text) const {
-      std::string quoted = "'";
-      for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-      return quoted + "'";
-    }
-  };
   std::string list;
   for (const SqlValue& value : values) {
     if (!list.empty()) list += ", ";
-    list += std::visit(Literal{}, value);
+    list += SqlLiteral(value);
   }
   return list;
 }
@@ -75,7 +65,7 @@ struct StepRunner {
   }
 };
 
-bool IsSingleQuery(const std::vector<SqliteStep>& steps) {
+bool IsSingleQuery(const std::vector<SqlStep>& steps) {
   if (steps.size() != 1) return false;
   const auto* statement = std::get_if<SqlStatement>(&steps.front());
   if (statement == nullptr) return false;
@@ -86,13 +76,13 @@ bool IsSingleQuery(const std::vector<SqliteStep>& steps) {
 
 }  // namespace
 
-RecordsetRef RunBatch(SqlSession& session, const std::vector<SqliteStep>& steps) {
+RecordsetRef RunBatch(SqlSession& session, const std::vector<SqlStep>& steps) {
   StepRunner runner{session, std::nullopt};
   if (IsSingleQuery(steps)) {
     runner(std::get<SqlStatement>(steps.front()));
   } else {
     Transaction transaction(session);
-    for (const SqliteStep& step : steps) std::visit(runner, step);
+    for (const SqlStep& step : steps) std::visit(runner, step);
     transaction.Commit();
   }
   if (!runner.last) return nullptr;

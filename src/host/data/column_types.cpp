@@ -26,17 +26,32 @@ ValueType ColumnTypes::Of(std::string_view column) const {
   return found == types_.end() ? ValueType::Unknown : found->second;
 }
 
-ColumnTypes ReadColumnTypes(SqlSession& session) {
+namespace {
+
+// The rows of a query of column names and their types.
+ColumnTypes ColumnTypesOf(const std::optional<QueryResult>& declared) {
   ColumnTypes columns;
-  const std::optional<QueryResult> declared = session.Run(
-      "SELECT c.name, c.type FROM sqlite_master AS t JOIN pragma_table_info(t.name) AS c "
-      "WHERE t.type IN ('table', 'view')",
-      {});
   if (!declared) return columns;
   for (const Recordset::Row& row : declared->rows) {
     if (row[0].IsString() && row[1].IsString()) columns.Add(row[0].AsString(), row[1].AsString());
   }
   return columns;
+}
+
+}  // namespace
+
+ColumnTypes ReadColumnTypes(SqlSession& session) {
+  return ColumnTypesOf(session.Run(
+      "SELECT c.name, c.type FROM sqlite_master AS t JOIN pragma_table_info(t.name) AS c "
+      "WHERE t.type IN ('table', 'view')",
+      {}));
+}
+
+ColumnTypes ReadPostgresColumnTypes(SqlSession& session) {
+  return ColumnTypesOf(
+      session.Run("SELECT column_name::text, data_type::text FROM information_schema.columns "
+                  "WHERE table_schema = ANY (current_schemas(false))",
+                  {}));
 }
 
 }  // namespace lumo::data

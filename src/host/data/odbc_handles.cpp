@@ -38,7 +38,15 @@ OdbcDiagnostic Diagnose(const OdbcHandle& handle) {
 
 void CheckOdbc(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
   if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
-  const OdbcDiagnostic diagnostic = Diagnose(handle);
+  OdbcDiagnostic diagnostic = Diagnose(handle);
+  // A serialization failure or a deadlock: the server ended the transaction
+  // to settle a conflict with another writer, so the whole batch was undone
+  // and may simply run again.
+  if (diagnostic.state == "40001" || diagnostic.state == "40P01") {
+    diagnostic.message +=
+        " (another writer changed the same rows at the same time: nothing was changed; try "
+        "again)";
+  }
   RaiseDatabaseError(fmt::format("ODBC error {} (native {})", diagnostic.state, diagnostic.native),
                      diagnostic.message, statement);
 }

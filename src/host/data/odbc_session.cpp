@@ -1,12 +1,18 @@
 #include "host/data/odbc_session.h"
 
+#include <fmt/format.h>
+
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "host/data/connection_string.h"
+#include "host/data/data_error.h"
 #include "host/data/odbc_bound_values.h"
 #include "host/data/odbc_text.h"
 #include "platform/utf16.h"
+#include "platform/vb.h"
 
 namespace lumo::data {
 namespace {
@@ -86,18 +92,37 @@ Variant ReadValue(const CheckedStatement& statement, SQLUSMALLINT column, SQLSMA
   return isNull ? Variant::Null() : Variant(std::move(text));
 }
 
-QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, std::string_view sql) {
-  QueryResult result;
-  std::vector<SQLSMALLINT> types;
-  for (SQLUSMALLINT c = 1; c <= columns; ++c) {
-    std::array<SQLWCHAR, 256> name{};
+// A result column's name and SQL type.
+std::pair<std::string, SQLSMALLINT> DescribeColumn(const CheckedStatement& statement,
+                                                   SQLUSMALLINT column, bool byAttributes,
+                                                   std::string_view sql) {
+  std::array<SQLWCHAR, 256> name{};
+  if (!byAttributes) {
     SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
     statement.Check(
-        SQLDescribeColW(statement.get(), c, name.data(), static_cast<SQLSMALLINT>(name.size()),
+        SQLDescribeColW(statement.get(), column, name.data(), static_cast<SQLSMALLINT>(name.size()),
                         &nameLength, &type, &size, &digits, &nullable),
         sql);
-    result.columns.push_back(TextFromOdbcBuffer(name.data(), name.size()));
+    return {TextFromOdbcBuffer(name.data(), name.size()), type};
+  }
+  SQLSMALLINT nameBytes = 0;
+  SQLLEN type = 0;
+  statement.Check(SQLColAttributeW(statement.get(), column, SQL_DESC_NAME, name.data(),
+                                   static_cast<SQLSMALLINT>(sizeof name), &nameBytes, nullptr),
+                  sql);
+  statement.Check(
+      SQLColAttributeW(statement.get(), column, SQL_DESC_TYPE, nullptr, 0, nullptr, &type), sql);
+  return {TextFromOdbcBuffer(name.data(), name.size()), static_cast<SQLSMALLINT>(type)};
+}
+
+QueryResult ReadRows(const CheckedStatement& statement, SQLSMALLINT columns, bool byAttributes,
+                     std::string_view sql) {
+  QueryResult result;
+  std::vector<SQLSMALLINT> types;
+  for (SQLUSMALLINT c = 1; c <= columns; ++c) {
+    auto [name, type] = DescribeColumn(statement, c, byAttributes, sql);
+    result.columns.push_back(std::move(name));
     types.push_back(type);
   }
   SQLRETURN rc;
@@ -118,21 +143,39 @@ const OdbcHandle& AsOdbc3(const OdbcHandle& environment) {
   return environment;
 }
 
+// "the database server 127.0.0.1:5432"; empty for a connection that names
+// no server (a file's driver, a DSN), whose driver's message is told as it is.
+std::string ServerText(const std::string& connectionString) {
+  const std::string server = ServerOf(connectionString);
+  return server.empty() || server.starts_with("DSN ") ? "" : "the database server " + server;
+}
+
+[[noreturn]] void RaiseNamingServer(const OdbcDiagnostic& diagnostic, std::string_view what,
+                                    const std::string& server, std::string_view statement) {
+  RaiseDatabaseError(fmt::format("ODBC error {} (native {})", diagnostic.state, diagnostic.native),
+                     server.empty() ? diagnostic.message
+                                    : fmt::format("{} {}: {}", what, server, diagnostic.message),
+                     statement);
+}
+
 }  // namespace
 
 OdbcSession::OdbcSession(const std::string& connectionString)
     : environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE),
-      connection_(SQL_HANDLE_DBC, AsOdbc3(environment_).get()) {
+      connection_(SQL_HANDLE_DBC, AsOdbc3(environment_).get()),
+      server_(ServerText(connectionString)) {
   std::vector<SQLWCHAR> text = OdbcText(connectionString);
   SQLSMALLINT outLength = 0;
-  CheckOdbc(SQLDriverConnectW(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr, 0,
-                              &outLength, SQL_DRIVER_NOPROMPT),
-            connection_, "connect");
+  const SQLRETURN rc = SQLDriverConnectW(connection_.get(), nullptr, text.data(), SQL_NTS, nullptr,
+                                         0, &outLength, SQL_DRIVER_NOPROMPT);
+  if (!SQL_SUCCEEDED(rc))
+    RaiseNamingServer(Diagnose(connection_), "Cannot connect to", server_, "connect");
   std::array<SQLWCHAR, 128> name{};
   SQLSMALLINT nameBytes = 0;  // SQLGetInfoW counts its buffer in bytes
   if (SQL_SUCCEEDED(SQLGetInfoW(connection_.get(), SQL_DBMS_NAME, name.data(),
                                 static_cast<SQLSMALLINT>(sizeof name), &nameBytes))) {
     dbmsName_ = TextFromOdbcBuffer(name.data(), name.size());
+    describeByAttributes_ = vb::EqualsIgnoringCase(dbmsName_, "PostgreSQL");
   }
 }
 
@@ -141,8 +184,20 @@ OdbcSession::~OdbcSession() {
 }
 
 void OdbcSession::Check(SQLRETURN rc, const OdbcHandle& handle, std::string_view statement) {
-  if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA && Diagnose(handle).state.starts_with("08"))
+  if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
+  const OdbcDiagnostic diagnostic = Diagnose(handle);
+  // A connection error (08...), the server going down (57P01..57P03, as
+  // PostgreSQL tells its clients), or the driver finding the connection dead.
+  SQLUINTEGER dead = SQL_CD_FALSE;
+  const bool lost = diagnostic.state.starts_with("08") || diagnostic.state.starts_with("57P0") ||
+                    (SQL_SUCCEEDED(SQLGetConnectAttrW(connection_.get(), SQL_ATTR_CONNECTION_DEAD,
+                                                      &dead, 0, nullptr)) &&
+                     dead == SQL_CD_TRUE);
+  if (lost) {
+    // The next call opens the thread's connection again.
     usable_ = false;
+    RaiseNamingServer(diagnostic, "The connection was lost to", server_, statement);
+  }
   CheckOdbc(rc, handle, statement);
 }
 
@@ -179,7 +234,10 @@ std::optional<QueryResult> OdbcSession::Run(const std::string& sql,
   do {
     SQLSMALLINT columns = 0;
     statement.Check(SQLNumResultCols(statement.get(), &columns), sql);
-    if (columns > 0) last = ReadRows(statement, columns, sql);
+    if (columns > 0) {
+      last = ReadRows(statement, columns, describeByAttributes_, sql);
+      if (spelling_ != nullptr) spelling_->Respell(last->columns, sql);
+    }
     more = SQLMoreResults(statement.get());
     statement.Check(more, sql);
   } while (more != SQL_NO_DATA);

@@ -36,7 +36,7 @@ class Scanner {
   char At(size_t offset) const { return pos_ + offset < sql_.size() ? sql_[pos_ + offset] : '\0'; }
 
   SqlToken Take(Kind kind, size_t end) {
-    SqlToken token{kind, std::string(sql_.substr(pos_, end - pos_))};
+    SqlToken token{kind, SqlToken::Role::Plain, std::string(sql_.substr(pos_, end - pos_))};
     pos_ = end;
     return token;
   }
@@ -130,6 +130,50 @@ std::string TextValue(const SqlToken& token) {
     if (inner[i] == '\'') ++i;  // the second quote of a doubled pair
   }
   return value;
+}
+
+size_t NextSignificant(const SqlTokens& tokens, size_t from) {
+  while (from < tokens.size() && tokens[from].IsBlank()) ++from;
+  return from;
+}
+
+size_t PreviousSignificant(const SqlTokens& tokens, size_t before) {
+  while (before > 0) {
+    if (!tokens[--before].IsBlank()) return before;
+  }
+  return tokens.size();
+}
+
+std::pair<size_t, size_t> TrimBlanks(const SqlTokens& tokens, size_t first, size_t last) {
+  while (first < last && tokens[first].IsBlank()) ++first;
+  while (last > first && tokens[last - 1].IsBlank()) --last;
+  return {first, last};
+}
+
+std::vector<int> Depths(const SqlTokens& tokens) {
+  std::vector<int> depths(tokens.size());
+  int depth = 0;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    if (tokens[i].IsSymbol(')')) --depth;
+    depths[i] = depth;
+    if (tokens[i].IsSymbol('(')) ++depth;
+  }
+  return depths;
+}
+
+size_t FindTopLevelWord(const SqlTokens& tokens, const std::vector<int>& depths, size_t from,
+                        std::string_view word) {
+  for (size_t i = from; i < tokens.size(); ++i) {
+    if (depths[i] == 0 && tokens[i].IsWord(word)) return i;
+  }
+  return tokens.size();
+}
+
+bool IsAnyWord(const SqlToken& token, std::initializer_list<std::string_view> words) {
+  for (std::string_view word : words) {
+    if (token.IsWord(word)) return true;
+  }
+  return false;
 }
 
 std::string JoinTokens(SqlTokens::const_iterator first, SqlTokens::const_iterator last) {

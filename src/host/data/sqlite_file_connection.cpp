@@ -20,7 +20,7 @@ class SqliteConnection final : public Connection {
  private:
   SqliteSession session_;
   ColumnTypes columns_;  // read once: the component changes no table's columns
-  TranslationCache translations_;
+  TranslationCache translations_{SqlDialect::Sqlite};
 };
 
 }  // namespace

@@ -15,6 +15,10 @@ std::string OdbcConnectionString(const std::string& connectionString) {
   // An ODBC connection string has the syntax of the session property string.
   const PropertyList properties = ParsePropertyString(connectionString);
   const std::optional<std::string> driver = FindProperty(properties, "Driver");
+  if (driver && vb::InStr(*driver, "PostgreSQL") != 0 && !FindProperty(properties, "Protocol")) {
+    std::string text(vb::TrimWhiteSpace(connectionString));
+    return text + (text.ends_with(';') ? "" : ";") + "Protocol=7.4-1;";
+  }
   if (!driver || vb::InStr(*driver, "SQLite") == 0) return connectionString;
 
   const std::optional<std::string> database = FindProperty(properties, "Database");

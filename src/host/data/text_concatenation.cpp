@@ -276,10 +276,10 @@ class PlusTyper {
 
 }  // namespace
 
-void RewriteTextConcatenation(SqlTokens& tokens, const ColumnTypes& columns,
-                              std::string_view statement) {
+void MarkTextConcatenation(SqlTokens& tokens, const ColumnTypes& columns,
+                           std::string_view statement) {
   for (const size_t plus : PlusTyper(tokens, columns, statement).Concatenations()) {
-    tokens[plus].text = "||";
+    tokens[plus].role = SqlToken::Role::TextJoin;
   }
 }
 

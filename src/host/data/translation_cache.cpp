@@ -11,14 +11,14 @@ constexpr size_t kMaxCachedLength = 4096;
 
 }  // namespace
 
-const std::vector<SqliteStep>& TranslationCache::Translate(const std::string& tsql,
-                                                           const ColumnTypes& columns) {
+const std::vector<SqlStep>& TranslationCache::Translate(const std::string& tsql,
+                                                        const ColumnTypes& columns) {
   if (tsql.size() > kMaxCachedLength) {
-    uncached_ = TranslateForSqlite(tsql, columns);
+    uncached_ = data::Translate(tsql, columns, dialect_);
     return uncached_;
   }
   if (auto found = translated_.find(tsql); found != translated_.end()) return found->second;
-  std::vector<SqliteStep> steps = TranslateForSqlite(tsql, columns);
+  std::vector<SqlStep> steps = data::Translate(tsql, columns, dialect_);
   if (translated_.size() >= kMaxCachedTexts) translated_.clear();
   return translated_.emplace(tsql, std::move(steps)).first->second;
 }

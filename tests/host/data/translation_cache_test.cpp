@@ -9,9 +9,9 @@ namespace {
 
 // Each step as one line: a statement's text, an insert's text and values,
 // a procedure's name and arguments.
-std::vector<std::string> Lines(const std::vector<SqliteStep>& steps) {
+std::vector<std::string> Lines(const std::vector<SqlStep>& steps) {
   std::vector<std::string> lines;
-  for (const SqliteStep& step : steps) {
+  for (const SqlStep& step : steps) {
     if (const auto* statement = std::get_if<SqlStatement>(&step)) {
       lines.push_back(statement->text);
     } else if (const auto* insert = std::get_if<InsertRows>(&step)) {
@@ -40,7 +40,7 @@ TEST(TranslationCache, GivesEachTextItsOwnTranslationWhetherKeptOrNot) {
       longIn,
       "Set NoCount On",
   };
-  TranslationCache cache;
+  TranslationCache cache(SqlDialect::Sqlite);
   for (int round = 1; round <= 2; ++round) {
     for (const std::string& tsql : cases) {
       SCOPED_TRACE("round " + std::to_string(round) + ": " + tsql.substr(0, 60));
@@ -55,7 +55,7 @@ TEST(TranslationCache, GivesEachTextItsOwnTranslationWhetherKeptOrNot) {
 
 // A refused text is refused every time, not kept as an empty batch.
 TEST(TranslationCache, RefusesARefusedTextAgain) {
-  TranslationCache cache;
+  TranslationCache cache(SqlDialect::Sqlite);
   for (int call = 1; call <= 2; ++call) {
     SCOPED_TRACE(call);
     EXPECT_VB_ERROR_INFO(cache.Translate("SELECT [FName] FROM t", {}), vberr::kInvalidCall,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "support/vb_testing.h"
@@ -11,7 +12,7 @@ namespace {
 
 // The declared types of the columns the cases use; FMixed is a text in one
 // table and a number in another.
-std::vector<SqliteStep> Translate(std::string_view tsql) {
+std::vector<SqlStep> Translate(std::string_view tsql, SqlDialect dialect = SqlDialect::Sqlite) {
   static const ColumnTypes columns = [] {
     ColumnTypes declared;
     for (const auto& [name, type] : {std::pair{"FName", "TEXT"},
@@ -27,7 +28,7 @@ std::vector<SqliteStep> Translate(std::string_view tsql) {
     }
     return declared;
   }();
-  return TranslateForSqlite(tsql, columns);
+  return data::Translate(tsql, columns, dialect);
 }
 
 // Values as "1,'it's',NULL"; a real always shows its decimal point.
@@ -46,9 +47,9 @@ std::string Shown(const std::vector<SqlValue>& values) {
 
 // Each step as one line: a statement's text, "<insert> x<rows>: <values>",
 // or "call <name>(<arguments>)".
-std::vector<std::string> Texts(std::string_view tsql) {
+std::vector<std::string> Texts(std::string_view tsql, SqlDialect dialect = SqlDialect::Sqlite) {
   std::vector<std::string> texts;
-  for (const SqliteStep& step : Translate(tsql)) {
+  for (const SqlStep& step : Translate(tsql, dialect)) {
     if (const auto* statement = std::get_if<SqlStatement>(&step)) {
       texts.push_back(statement->text);
     } else if (const auto* insert = std::get_if<InsertRows>(&step)) {
@@ -122,6 +123,51 @@ TEST(TsqlDialect, TranslatesEachFormTheComponentWrites) {
   }
 }
 
+// The same forms as PostgreSQL writes them: values as literals, in one
+// INSERT for a run of rows and in a CALL of the procedure, and Round on a
+// number whatever the type of its value.
+TEST(TsqlDialect, WritesEachFormForPostgres) {
+  const std::string a = "Insert Into t (a,b) Values(";
+  const std::pair<std::string, std::vector<std::string>> kCases[] = {
+      {"Set NoCount On\r\nSelect ISNULL (a, 0) From t", {"Select coalesce (a, 0) From t"}},
+      {"Create Table #T(a int)\nInsert Into #T (a) Values(1.5)\nDrop Table #T",
+       {"Create TEMP Table pg_temp.\"#T\"(a int)", "Insert Into pg_temp.\"#T\" (a) Values(1.5)",
+        "Drop Table pg_temp.\"#T\""}},
+      {a + "1,-2)\r\n" + a + " 3 , 0004 )\r\n" + a + "'it''s \\ x',NULL)",
+       {a + "1,-2),(3,4),(E'it''s \\\\ x',NULL)"}},
+      {"EXEC p_U 1001,1,16\r\nexec p_X -2, 1.5 ,'it''s; --', NULL, 3000000000",
+       {"CALL p_U(1001,1,16)", "CALL p_X(-2,1.5,'it''s; --',NULL,3000000000)"}},
+      {"SELECT 'a' + t.FName + 'b' AS X, IsNull(FName,'') + \"FNote\" FROM t",
+       {"SELECT 'a' || t.FName || 'b' AS X, coalesce(FName,'') || \"FNote\" FROM t"}},
+      {"SELECT Round(Round(FPrice, 1) * 2 , FLong) FROM t",
+       {"SELECT Round(CAST(Round(CAST(FPrice AS numeric), 1) * 2  AS numeric), FLong) FROM t"}},
+      {"Update t0 set t0.FPrice = Round( a.FPrice , 2) From a Inner Join t_X t0 on t0.FID = a.FID "
+       "Left Join b on b.FID = a.FID Where a.FKeep = 1 Or a.FKeep = 2",
+       {"UPDATE t_X AS t0 SET FPrice = Round(CAST( a.FPrice  AS numeric), 2) FROM a Left Join b on "
+        "b.FID = a.FID WHERE (t0.FID = a.FID) AND (a.FKeep = 1 Or a.FKeep = 2)"}},
+  };
+  for (const auto& [tsql, steps] : kCases) {
+    SCOPED_TRACE(tsql);
+    EXPECT_EQ(Texts(tsql, SqlDialect::Postgres), steps);
+  }
+}
+
+// A long run of rows goes out a thousand rows a statement.
+TEST(TsqlDialect, WritesALongRunOfRowsForPostgresInStatementsOfAThousand) {
+  std::string tsql;
+  for (int row = 1; row <= 2500; ++row)
+    tsql += "Insert Into #T (a,b) Values(" + std::to_string(row) + ",7)\r\n";
+  const std::vector<std::string> texts = Texts(tsql, SqlDialect::Postgres);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_TRUE(texts[0].starts_with("Insert Into pg_temp.\"#T\" (a,b) Values(1,7),(2,7),"));
+  EXPECT_TRUE(texts[1].starts_with("Insert Into pg_temp.\"#T\" (a,b) Values(1001,7),"));
+  EXPECT_TRUE(texts[2].ends_with(",(2500,7)"));
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.substr(0, 60));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '(') - 1, &text == &texts[2] ? 500 : 1000);
+  }
+}
+
 TEST(TsqlDialect, RefusesWhatOnlySqlServerKnowsNamingTheConstruct) {
   static const std::pair<const char*, const char*> kCases[] = {
       {"SELECT 1\r\nBEGIN TRAN", "T-SQL keyword or function BEGIN"},
@@ -150,6 +196,24 @@ TEST(TsqlDialect, RefusesWhatOnlySqlServerKnowsNamingTheConstruct) {
                        "Empty argument in: EXEC p_U 1001,3,");
   EXPECT_VB_ERROR_INFO(Translate("SELECT 'open"), vberr::kInvalidCall, "LumoMClass.ClassInfo",
                        "Unterminated text literal in SQL text");
+}
+
+// The refusal names the database the text was translated for.
+TEST(TsqlDialect, RefusesForPostgresNamingIt) {
+  static const std::pair<const char*, const char*> kCases[] = {
+      {"SELECT TOP 1 FName FROM t", "T-SQL keyword or function TOP"},
+      {"SELECT Round(FPrice) FROM t", "Round(...) without exactly two arguments"},
+      {"SELECT Round(FPrice, 2, 1) FROM t", "Round(...) without exactly two arguments"},
+      {"SELECT FName + FPrice FROM t",
+       "+ of operands not known to be both numbers or both texts: FName + FPrice"},
+  };
+  for (const auto& [sql, construct] : kCases) {
+    SCOPED_TRACE(sql);
+    EXPECT_VB_ERROR_INFO(
+        Translate(sql, SqlDialect::Postgres), vberr::kInvalidCall, "LumoMClass.ClassInfo",
+        "SQL construct not supported by the PostgreSQL backend: " + std::string(construct) +
+            " (in: " + sql + ")");
+  }
 }
 
 // SQLite would add where T-SQL joins texts: a "+" whose operands are not

@@ -13,6 +13,6 @@ namespace lumo::data {
 // Anything but a single query runs in one transaction, rolled back when a
 // step fails (the error is raised again). Gives the rows of the last step
 // that yields columns, or nullptr when none does.
-RecordsetRef RunBatch(SqlSession& session, const std::vector<SqliteStep>& steps);
+RecordsetRef RunBatch(SqlSession& session, const std::vector<SqlStep>& steps);
 
 }  // namespace lumo::data

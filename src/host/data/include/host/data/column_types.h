@@ -36,4 +36,8 @@ class ColumnTypes {
 // The columns of every table and view of the session's SQLite database.
 ColumnTypes ReadColumnTypes(SqlSession& session);
 
+// The columns of every table and view that a PostgreSQL session sees on its
+// search path ("integer", "double precision", "text", "character varying"...).
+ColumnTypes ReadPostgresColumnTypes(SqlSession& session);
+
 }  // namespace lumo::data

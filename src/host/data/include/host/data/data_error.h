@@ -13,9 +13,15 @@ inline constexpr std::string_view kErrorSource = "LumoMClass.ClassInfo";
 // form it cannot translate, a bad EXEC): VB's "invalid call" (5).
 [[noreturn]] void RaiseInvalidRequest(std::string description);
 
-// A T-SQL construct that the SQLite translation does not take: error 5
-// naming the construct and the statement it is in.
+// A T-SQL construct that the reading does not take, and the statement it is
+// in. Thrown while reading; the translation for a database raises it as
+// error 5 naming the database (RaiseUnsupportedSqlFor).
+struct UnsupportedSql {
+  std::string construct;
+  std::string statement;
+};
 [[noreturn]] void RaiseUnsupportedSql(std::string_view construct, std::string_view statement);
+[[noreturn]] void RaiseUnsupportedSqlFor(std::string_view backend, const UnsupportedSql& refused);
 
 // An error reported by the database: the provider error (0x80004005), as
 // ADO gives every one, so that no engine code reads as a VB error of the

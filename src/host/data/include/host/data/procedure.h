@@ -1,10 +1,13 @@
 // Stored procedures of the SQLite databases.
 //
 // SQLite has none, so they live as data: table t_Procedure holds each
-// procedure's name (FName), its comma-separated parameter names (FParams)
-// and its body (FBody): SQLite statements separated by ";" that refer to
-// the parameters as :Name. A call binds the EXEC line's literal arguments
-// to the placeholders as values, never by pasting text into the SQL.
+// procedure's name (FName), its comma-separated parameters (FParams), each
+// a name and the SQL type a server database declares it with ("FInterID
+// INTEGER"), and its body (FBody): SQLite statements separated by ";" that
+// refer to the parameters as :Name. A call binds the EXEC line's literal
+// arguments to the placeholders as values, never by pasting text into the
+// SQL. A server database gets the same procedures as its own
+// (server_schema.h).
 #pragma once
 
 #include <cstdint>
@@ -17,6 +20,9 @@ namespace lumo::data {
 
 // A value bound to a statement: NULL, a whole number, a real or a text.
 using SqlValue = std::variant<std::monostate, int64_t, double, std::string>;
+
+// The value as an SQL literal: NULL, 12, 1.5, 'it''s'.
+std::string SqlLiteral(const SqlValue& value);
 
 // "EXEC p_Name 1001,'a',NULL" as parsed: the procedure and its arguments.
 struct ProcedureCall {
@@ -31,6 +37,15 @@ struct BoundStatement {
   std::string sql;
   std::vector<SqlValue> arguments;
 };
+
+inline constexpr std::string_view kProcedureTable = "t_Procedure";
+
+// One parameter of FParams: "Name" or "Name TYPE".
+struct ProcedureParameter {
+  std::string name;
+  std::string type;  // empty when not given
+};
+std::vector<ProcedureParameter> ParseParameters(std::string_view list);
 
 // The query that finds a procedure; its one argument is the name.
 inline constexpr std::string_view kProcedureQuery =

@@ -15,8 +15,12 @@ namespace lumo::data {
 // The connection string to hand to the driver manager. For SQLite's driver
 // (a Driver whose name holds "SQLite"): the Database must be an existing
 // file, else the error of a DBFile that is not there; NoCreat=1 is added,
-// and Timeout=5000 unless a Timeout is given. Any other string is returned
-// unchanged.
+// and Timeout=5000 unless a Timeout is given. For PostgreSQL's driver (a
+// Driver whose name holds "PostgreSQL"), Protocol=7.4-1 unless a Protocol
+// is given: an error rolls the whole transaction back, as the component's
+// batches are all or nothing anyway, instead of the driver's default of a
+// SAVEPOINT before every statement (a round trip each). Any other string
+// is returned unchanged.
 std::string OdbcConnectionString(const std::string& connectionString);
 
 }  // namespace lumo::data

@@ -1,26 +1,20 @@
-// T-SQL as the component writes it, turned into statements SQLite runs.
+// The component's T-SQL turned into the statements a database runs: the
+// forms of the T-SQL reading (tsql_reading.h) written out in the dialect of
+// the database. The two dialects differ only in how they write a form:
 //
-// The component speaks SQL Server's dialect. This translator accepts the
-// forms the component emits and nothing more that is T-SQL only:
-//   - several statements in one text, separated by line breaks: a line whose
-//     first word is SELECT, INSERT, UPDATE, DELETE, CREATE, DROP, EXEC,
-//     EXECUTE or SET NOCOUNT starts a statement (outside parentheses);
-//     a ";" also ends one;
-//   - Set NoCount On/Off (dropped: SQLite reports no counts);
-//   - IsNull(a, b) -> ifnull(a, b);
-//   - #temp tables: "Create Table #T" makes a TEMP table; every #T is
-//     renamed temp."#T";
-//   - "Update a set a.col = ... From x Inner Join target a on a.key = ...
-//     ... Where w" -> "UPDATE target AS a SET col = ... FROM x ... WHERE
-//     a.key = ... AND (w)";
-//   - EXEC procedure literal, ... -> a ProcedureCall (see procedure.h);
-//   - Insert Into t (a, b) Values(literal, literal) -> InsertRows, which
-//     also takes the rows of the INSERTs of the same form that follow it.
-//   - a "+" between two texts -> "||" (text_concatenation.h); a "+" whose
-//     operands are not both numbers or both texts is refused.
-// Everything else passes unchanged; constructs that only SQL Server knows
-// (TOP, [names], @variables, DECLARE, GETDATE(), table hints...) are
-// refused with error 5 naming the construct, before anything runs.
+//   T-SQL                  SQLite                        PostgreSQL
+//   IsNull(a, b)           ifnull(a, b)                  coalesce(a, b)
+//   #T                     temp."#T"                     pg_temp."#T"
+//   Create Table #T        Create TEMP Table temp."#T"   Create TEMP Table pg_temp."#T"
+//   FName + 'x' (texts)    FName || 'x'                  FName || 'x'
+//   Round(x, n)            Round(x, n)                   Round(CAST(x AS numeric), n)
+//   Update a set a.c = v   UPDATE t AS a SET c = v FROM f WHERE (j) AND (w), on both
+//     From f Inner Join t a on j Where w
+//   EXEC p 1,'x'           a ProcedureCall (procedure.h)  CALL p(1, 'x')
+//   INSERTs of literal     one INSERT with "?" for the    INSERT ... VALUES (1,'x'),(2,'y'),
+//     rows                 values, run per row            up to 1000 rows a statement
+//
+// Set NoCount On is dropped on both; everything else is written as it is.
 #pragma once
 
 #include <string>
@@ -46,10 +40,21 @@ struct InsertRows {
   std::vector<SqlValue> values;
 };
 
-using SqliteStep = std::variant<SqlStatement, ProcedureCall, InsertRows>;
+using SqlStep = std::variant<SqlStatement, ProcedureCall, InsertRows>;
+
+enum class SqlDialect { Sqlite, Postgres };
+
+// "SQLite", "PostgreSQL": the database an error names.
+std::string_view BackendName(SqlDialect dialect);
 
 // columns: the declared types of the database's columns, which type the
-// operands of "+".
-std::vector<SqliteStep> TranslateForSqlite(std::string_view tsql, const ColumnTypes& columns);
+// operands of "+". A construct the reading refuses is error 5 naming it,
+// the statement and the database.
+std::vector<SqlStep> Translate(std::string_view tsql, const ColumnTypes& columns,
+                               SqlDialect dialect);
+
+inline std::vector<SqlStep> TranslateForSqlite(std::string_view tsql, const ColumnTypes& columns) {
+  return Translate(tsql, columns, SqlDialect::Sqlite);
+}
 
 }  // namespace lumo::data
