@@ -1,5 +1,7 @@
 #include "action_name.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -47,11 +49,9 @@ std::optional<std::string> NearestActionName(std::string_view name) {
 }
 
 std::string UnknownActionMessage(std::string_view name) {
-  std::string message = "\"" + std::string(name) + "\" is not an action of the component";
-  if (const std::optional<std::string> nearest = NearestActionName(name)) {
-    message += " (did you mean " + *nearest + "?)";
-  }
-  return message;
+  const std::optional<std::string> nearest = NearestActionName(name);
+  return fmt::format("\"{}\" is not an action of the component{}", name,
+                     nearest ? fmt::format(" (did you mean {}?)", *nearest) : "");
 }
 
 }  // namespace lumo::app

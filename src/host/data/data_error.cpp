@@ -9,7 +9,7 @@ namespace lumo::data {
 
 // Every error of the data layer goes out with any password in it masked: a
 // connection string may be part of what it quotes.
-void RaiseInvalidRequest(std::string description) {
+void RaiseInvalidRequest(const std::string& description) {
   Raise(vberr::kInvalidCall, std::string(kErrorSource), MaskPasswords(description));
 }
 

@@ -137,6 +137,7 @@ std::vector<std::string> ProcedureRows(const SqlTokens& tokens) {
     RaiseInvalidRequest(fmt::format("A row of {} without its {}", kProcedureTable, name));
   };
   std::vector<std::string> statements;
+  statements.reserve(rows.size());
   for (const std::vector<std::string>& row : rows) {
     statements.push_back(
         CreateProcedure(column(row, "FNAME"), column(row, "FPARAMS"), column(row, "FBODY")));

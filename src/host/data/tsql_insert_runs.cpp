@@ -146,7 +146,8 @@ std::vector<TsqlForm> ReadTsql(std::string_view tsql, const ColumnTypes& columns
     done = line.next;
     auto* rows = forms.empty() ? nullptr : std::get_if<TsqlInsertRows>(&forms.back());
     if (rows != nullptr && rows->width == first.size() &&
-        std::equal(first.begin(), first.end(), rows->values.end() - rows->width)) {
+        std::equal(first.begin(), first.end(),
+                   rows->values.end() - static_cast<std::ptrdiff_t>(rows->width))) {
       done = at = TakeRowLines(tsql, done, prefix, *rows);
     }
   }

@@ -24,8 +24,9 @@ std::vector<SqlTokens> SplitStatements(SqlTokens tokens) {
   const auto finish = [&](size_t end) {
     const auto [first, last] = TrimBlanks(tokens, start, end);
     if (first < last) {
-      statements.emplace_back(std::make_move_iterator(tokens.begin() + first),
-                              std::make_move_iterator(tokens.begin() + last));
+      statements.emplace_back(
+          std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(first)),
+          std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(last)));
     }
   };
   int depth = 0;

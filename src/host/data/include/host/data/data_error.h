@@ -11,7 +11,7 @@ inline constexpr std::string_view kErrorSource = "LumoMClass.ClassInfo";
 
 // A call the component cannot carry out as asked (no connection named, a SQL
 // form it cannot translate, a bad EXEC): VB's "invalid call" (5).
-[[noreturn]] void RaiseInvalidRequest(std::string description);
+[[noreturn]] void RaiseInvalidRequest(const std::string& description);
 
 // A T-SQL construct that the reading does not take, and the statement it is
 // in. Thrown while reading; the translation for a database raises it as
